@@ -1,0 +1,170 @@
+#include "catalogue/UnicodeText.h"
+
+#include <unicode/brkiter.h>
+#include <unicode/bytestream.h>
+#include <unicode/casemap.h>
+#include <unicode/locid.h>
+#include <unicode/normalizer2.h>
+#include <unicode/utext.h>
+#include <unicode/utf8.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace UnicodeText {
+namespace {
+
+// ASCII text is its own NFD, its lowercase is the ASCII one, and each character but CR LF is
+// a cluster of its own: most catalogue text takes these paths and never reaches ICU.
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+const icu::Normalizer2* nfd() {
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* normalizer = icu::Normalizer2::getNFDInstance(status);
+    return U_SUCCESS(status) ? normalizer : nullptr;
+}
+
+std::string normalizedNfd(std::string_view text) {
+    const icu::Normalizer2* normalizer = nfd();
+    if (normalizer == nullptr) {
+        return std::string(text);
+    }
+    std::string result;
+    icu::StringByteSink<std::string> sink(&result, static_cast<int32_t>(text.size()));
+    UErrorCode status = U_ZERO_ERROR;
+    normalizer->normalizeUTF8(0, icu::StringPiece(text.data(), static_cast<int32_t>(text.size())),
+                              sink, nullptr, status);
+    return U_SUCCESS(status) ? result : std::string(text);
+}
+
+std::string rootLowercase(std::string_view text) {
+    std::string result;
+    icu::StringByteSink<std::string> sink(&result, static_cast<int32_t>(text.size()));
+    UErrorCode status = U_ZERO_ERROR;
+    icu::CaseMap::utf8ToLower("", 0,
+                              icu::StringPiece(text.data(), static_cast<int32_t>(text.size())),
+                              sink, nullptr, status);
+    return U_SUCCESS(status) ? result : std::string(text);
+}
+
+// Creating a break iterator costs far more than using one; each thread keeps its own because
+// an iterator holds the text it walks.
+icu::BreakIterator* characterIterator() {
+    thread_local std::unique_ptr<icu::BreakIterator> iterator = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<icu::BreakIterator> made(
+            icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
+        return U_SUCCESS(status) ? std::move(made) : nullptr;
+    }();
+    return iterator.get();
+}
+
+std::size_t asciiGraphemeCount(std::string_view text) {
+    std::size_t count = text.size();
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        if (text[i - 1] == '\r' && text[i] == '\n') {
+            --count;
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+std::string decomposed(std::string_view text) {
+    if (isAscii(text)) {
+        return std::string(text);
+    }
+    return normalizedNfd(text);
+}
+
+bool isDecomposed(std::string_view text) {
+    if (isAscii(text)) {
+        return true;
+    }
+    const icu::Normalizer2* normalizer = nfd();
+    if (normalizer == nullptr) {
+        return true;
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    const bool normalized = normalizer->isNormalizedUTF8(
+        icu::StringPiece(text.data(), static_cast<int32_t>(text.size())), status);
+    return U_SUCCESS(status) && normalized;
+}
+
+std::string searchFolded(std::string_view text) {
+    if (isAscii(text)) {
+        std::string lowered(text);
+        for (char& c : lowered) {
+            if (c >= 'A' && c <= 'Z') {
+                c = static_cast<char>(c - 'A' + 'a');
+            }
+        }
+        return lowered;
+    }
+    return normalizedNfd(rootLowercase(text));
+}
+
+std::size_t graphemeCount(std::string_view text) {
+    if (isAscii(text)) {
+        return asciiGraphemeCount(text);
+    }
+    icu::BreakIterator* iterator = characterIterator();
+    if (iterator == nullptr) {
+        return scalars(text).size();
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    UText* utext = utext_openUTF8(nullptr, text.data(), static_cast<int64_t>(text.size()), &status);
+    if (U_FAILURE(status)) {
+        utext_close(utext);
+        return scalars(text).size();
+    }
+    iterator->setText(utext, status);
+    std::size_t count = 0;
+    if (U_SUCCESS(status)) {
+        iterator->first();
+        while (iterator->next() != icu::BreakIterator::DONE) {
+            ++count;
+        }
+    }
+    // The iterator keeps referring to the text it was given: point it at text that outlives
+    // every call before the caller's buffer goes away.
+    static const icu::UnicodeString nothing;
+    iterator->setText(nothing);
+    utext_close(utext);
+    return count;
+}
+
+std::u32string scalars(std::string_view text) {
+    std::u32string result;
+    result.reserve(text.size());
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    const auto length = static_cast<int32_t>(text.size());
+    int32_t offset = 0;
+    while (offset < length) {
+        UChar32 scalar = 0;
+        U8_NEXT_OR_FFFD(bytes, offset, length, scalar);
+        result.push_back(static_cast<char32_t>(scalar));
+    }
+    return result;
+}
+
+std::string utf8(std::u32string_view scalars) {
+    std::string result;
+    result.reserve(scalars.size() * 4);
+    for (const char32_t scalar : scalars) {
+        uint8_t buffer[U8_MAX_LENGTH];
+        int32_t length = 0;
+        UBool error = false;
+        U8_APPEND(buffer, length, U8_MAX_LENGTH, static_cast<UChar32>(scalar), error);
+        if (!error) {
+            result.append(reinterpret_cast<const char*>(buffer), static_cast<std::size_t>(length));
+        }
+    }
+    return result;
+}
+
+}  // namespace UnicodeText

@@ -1,0 +1,40 @@
+#include "platform/Platform.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace platform {
+namespace {
+
+Services installed;
+
+template <class Service>
+Service& require(Service* service, const char* name) {
+    if (service == nullptr) {
+        std::fprintf(stderr, "zembril: the %s service was used before it was installed\n", name);
+        std::abort();
+    }
+    return *service;
+}
+
+}  // namespace
+
+Services install(const Services& services) {
+    const Services previous = installed;
+    installed = services;
+    return previous;
+}
+
+MainQueue& mainQueue() {
+    return require(installed.mainQueue, "main queue");
+}
+
+DefaultsStore& defaults() {
+    return require(installed.defaults, "defaults");
+}
+
+ResourceLocator& resources() {
+    return require(installed.resources, "resource");
+}
+
+}  // namespace platform

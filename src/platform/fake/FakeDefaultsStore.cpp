@@ -1,0 +1,26 @@
+#include "platform/fake/FakeDefaultsStore.h"
+
+namespace platform {
+
+std::optional<DefaultsValue> FakeDefaultsStore::object(std::string_view key) const {
+    const auto found = values_.find(key);
+    if (found == values_.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+void FakeDefaultsStore::setObject(std::string_view key, const DefaultsValue& value) {
+    values_.insert_or_assign(std::string(key), value);
+    ++writeCount_;
+}
+
+void FakeDefaultsStore::removeObject(std::string_view key) {
+    const auto found = values_.find(key);
+    if (found != values_.end()) {
+        values_.erase(found);
+    }
+    ++writeCount_;
+}
+
+}  // namespace platform

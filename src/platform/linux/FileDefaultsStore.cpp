@@ -1,0 +1,151 @@
+#include "platform/linux/FileDefaultsStore.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <utility>
+#include <vector>
+
+#include "platform/linux/FileReplacement.h"
+#include "platform/linux/PreferencesJson.h"
+
+namespace platform {
+namespace {
+
+// Far beyond what the program stores; a larger file is treated as unreadable.
+constexpr off_t maximumFileSize = 16 * 1024 * 1024;
+
+// File timestamps advance in coarse ticks, and a freed inode number is soon given to a new file,
+// so two quick writes of the same size can leave identical identities. A file whose timestamp
+// is this much older than the moment it was read has no such twin still to come.
+constexpr std::time_t settlingSeconds = 2;
+
+bool settled(const FileIdentity& identity) {
+    std::timespec now{};
+    std::timespec_get(&now, TIME_UTC);
+    return now.tv_sec - identity.modifiedSeconds > settlingSeconds;
+}
+
+std::filesystem::path withSuffix(const std::filesystem::path& path, std::string_view suffix) {
+    auto result = path;
+    result += suffix;
+    return result;
+}
+
+std::filesystem::path homeFolder() {
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] != '\0') {
+        return home;
+    }
+    std::vector<char> buffer(16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 &&
+        found != nullptr && found->pw_dir != nullptr) {
+        return found->pw_dir;
+    }
+    return {};
+}
+
+}  // namespace
+
+FileDefaultsStore::FileDefaultsStore(std::filesystem::path path) : path_(std::move(path)) {}
+
+std::filesystem::path FileDefaultsStore::defaultPath() {
+    const char* configHome = std::getenv("XDG_CONFIG_HOME");
+    const std::filesystem::path base = configHome != nullptr && configHome[0] == '/'
+                                           ? std::filesystem::path(configHome)
+                                           : homeFolder() / ".config";
+    return base / "zembril" / "preferences.json";
+}
+
+std::optional<DefaultsValue> FileDefaultsStore::object(std::string_view key) const {
+    try {
+        const std::lock_guard lock(cacheMutex_);
+        refresh();
+        const auto found = cachedValues_.find(key);
+        if (found == cachedValues_.end()) {
+            return std::nullopt;
+        }
+        return found->second;
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
+void FileDefaultsStore::setObject(std::string_view key, const DefaultsValue& value) {
+    write(key, &value);
+}
+
+void FileDefaultsStore::removeObject(std::string_view key) {
+    if (object(key)) {
+        write(key, nullptr);
+    }
+}
+
+void FileDefaultsStore::refresh() const {
+    const FileRead current = readFile(path_, cachedIdentity_, maximumFileSize);
+    if (current.status == FileRead::Status::unchanged) {
+        return;
+    }
+    cachedIdentity_.reset();
+    cachedValues_.clear();
+    if (current.status != FileRead::Status::read) {
+        return;
+    }
+    if (const auto preferences = parsePreferences(current.bytes)) {
+        for (const auto& [key, json] : preferences->items()) {
+            cachedValues_.emplace(key, defaultsValue(json));
+        }
+    }
+    if (settled(current.identity)) {
+        cachedIdentity_ = current.identity;
+    }
+}
+
+void FileDefaultsStore::write(std::string_view key, const DefaultsValue* value) {
+    try {
+        const auto folder = path_.parent_path();
+        if (!folder.empty() && !createPrivateFolders(folder)) {
+            return;
+        }
+        const ExclusiveFileLock lock(withSuffix(path_, ".lock"));
+        if (!lock.held()) {
+            return;
+        }
+        const FileRead current = readFile(path_, std::nullopt, maximumFileSize);
+        if (current.status == FileRead::Status::failed) {
+            return;
+        }
+        std::optional<nlohmann::json> preferences;
+        if (current.status == FileRead::Status::read) {
+            preferences = parsePreferences(current.bytes);
+        }
+        const bool unreadable = current.status != FileRead::Status::missing && !preferences;
+        if (!preferences) {
+            preferences = nlohmann::json::object();
+        }
+        if (value != nullptr) {
+            (*preferences)[std::string(key)] = jsonValue(*value);
+        } else if (preferences->erase(std::string(key)) == 0) {
+            return;
+        }
+
+        removeStaleReplacements(path_);
+        ReplacementFile replacement(path_, serializedPreferences(*preferences));
+        if (!replacement.ready()) {
+            return;
+        }
+        const auto asidePath = withSuffix(path_, ".corrupt");
+        if (unreadable && ::rename(path_.c_str(), asidePath.c_str()) != 0) {
+            return;
+        }
+        replacement.commit();
+    } catch (...) {
+        // Failures are silent: the file keeps its previous contents.
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,14 @@
+#include "platform/linux/LinuxPlatform.h"
+
+namespace platform {
+
+LinuxPlatform::LinuxPlatform()
+    : defaults_(FileDefaultsStore::defaultPath()),
+      previous_(install(
+          Services{.mainQueue = &queue_, .defaults = &defaults_, .resources = &resources_})) {}
+
+LinuxPlatform::~LinuxPlatform() {
+    install(previous_);
+}
+
+}  // namespace platform

@@ -1,0 +1,163 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <nlohmann/json.hpp>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "TemporaryFolder.h"
+#include "platform/linux/FileDefaultsStore.h"
+
+extern char** environ;
+
+namespace platform {
+namespace {
+
+using test::folderEntries;
+using test::readBytes;
+
+// A preferences_writer process, with a pipe from its standard output.
+class Writer {
+public:
+    explicit Writer(std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), ZEMBRIL_PREFERENCES_WRITER);
+        std::vector<char*> argv;
+        for (auto& argument : arguments) {
+            argv.push_back(argument.data());
+        }
+        argv.push_back(nullptr);
+
+        int pipeEnds[2] = {-1, -1};
+        if (::pipe2(pipeEnds, O_CLOEXEC) != 0) {
+            return;
+        }
+        posix_spawn_file_actions_t actions;
+        ::posix_spawn_file_actions_init(&actions);
+        ::posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+        if (::posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
+            pid_ = -1;
+        }
+        ::posix_spawn_file_actions_destroy(&actions);
+        ::close(pipeEnds[1]);
+        output_ = pipeEnds[0];
+    }
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
+    ~Writer() {
+        if (pid_ > 0) {
+            ::kill(pid_, SIGKILL);
+            wait();
+        }
+        if (output_ >= 0) {
+            ::close(output_);
+        }
+    }
+
+    bool started() const { return pid_ > 0; }
+
+    /// Blocks until the writer reports that it has begun; false when it ended instead.
+    bool awaitReport() {
+        char report = 0;
+        return ::read(output_, &report, 1) == 1;
+    }
+
+    /// The wait status once the process has ended.
+    int wait() {
+        int status = 0;
+        ::waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return status;
+    }
+
+    int kill() {
+        ::kill(pid_, SIGKILL);
+        return wait();
+    }
+
+private:
+    pid_t pid_ = -1;
+    int output_ = -1;
+};
+
+std::vector<std::string> leftovers(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& name : folderEntries(folder)) {
+        if (name != "preferences.json" && name != "preferences.json.lock") {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+bool isTemporary(const std::string& name) {
+    return name.starts_with("preferences.json.tmp-");
+}
+
+// One whole state of the churn writer: the marker, and the items of one round.
+void expectOneWholeState(const std::string& bytes) {
+    const auto json = nlohmann::json::parse(bytes, nullptr, false);
+    ASSERT_TRUE(json.is_object()) << bytes;
+    EXPECT_EQ(json.value("marker", ""), "kept") << bytes;
+    const auto& items = json.at("items");
+    ASSERT_TRUE(items.is_array()) << bytes;
+    if (!items.empty()) {
+        const auto round = items.front().get<std::string>();
+        EXPECT_EQ(items, nlohmann::json(std::vector<std::string>(std::stoul(round) % 9, round)))
+            << bytes;
+    }
+}
+
+TEST(FileDefaultsStoreProcessTest, AKilledWriterLeavesOneWholeState) {
+    test::TemporaryFolder temporary;
+    const auto folder = temporary.path() / "zembril";
+    const auto file = folder / "preferences.json";
+    std::mt19937 random(20240611);
+    std::uniform_int_distribution<int> delayMicroseconds(0, 4000);
+
+    for (int round = 0; round < 30; ++round) {
+        SCOPED_TRACE(round);
+        Writer writer({file.string(), "churn"});
+        ASSERT_TRUE(writer.started());
+        ASSERT_TRUE(writer.awaitReport());
+        std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
+        const int status = writer.kill();
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+
+        expectOneWholeState(readBytes(file));
+        for (const auto& name : leftovers(folder)) {
+            EXPECT_TRUE(isTemporary(name)) << name;
+        }
+    }
+
+    FileDefaultsStore(file).setBool("done", true);
+    EXPECT_EQ(leftovers(folder), std::vector<std::string>{});
+    expectOneWholeState(readBytes(file));
+}
+
+TEST(FileDefaultsStoreProcessTest, ConcurrentWritersLoseNoWrite) {
+    test::TemporaryFolder temporary;
+    const auto file = temporary.path() / "zembril" / "preferences.json";
+
+    Writer first({file.string(), "count", "first", "50"});
+    Writer second({file.string(), "count", "second", "50"});
+    ASSERT_TRUE(first.started() && second.started());
+    for (Writer* writer : {&first, &second}) {
+        const int status = writer->wait();
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+
+    const FileDefaultsStore store(file);
+    EXPECT_EQ(store.integer("first"), 50);
+    EXPECT_EQ(store.integer("second"), 50);
+    EXPECT_EQ(leftovers(file.parent_path()), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace platform
