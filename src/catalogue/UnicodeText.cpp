@@ -5,6 +5,7 @@
 #include <unicode/casemap.h>
 #include <unicode/locid.h>
 #include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
 #include <unicode/utext.h>
 #include <unicode/utf8.h>
 
@@ -62,6 +63,42 @@ icu::BreakIterator* characterIterator() {
     return iterator.get();
 }
 
+// The thread's character iterator on UTF-8 text, for as long as this object lives; its
+// boundaries are byte offsets into that text.
+class CharacterBoundaries {
+public:
+    explicit CharacterBoundaries(std::string_view text) : iterator_(characterIterator()) {
+        if (iterator_ == nullptr) {
+            return;
+        }
+        UErrorCode status = U_ZERO_ERROR;
+        text_ = utext_openUTF8(nullptr, text.data(), static_cast<int64_t>(text.size()), &status);
+        if (U_SUCCESS(status)) {
+            iterator_->setText(text_, status);
+        }
+        valid_ = U_SUCCESS(status);
+    }
+    ~CharacterBoundaries() {
+        if (iterator_ != nullptr) {
+            // The iterator keeps referring to its text: leave it on text that outlives every
+            // call before the caller's buffer goes away.
+            static const icu::UnicodeString nothing;
+            iterator_->setText(nothing);
+        }
+        utext_close(text_);
+    }
+    CharacterBoundaries(const CharacterBoundaries&) = delete;
+    CharacterBoundaries& operator=(const CharacterBoundaries&) = delete;
+
+    bool valid() const { return valid_; }
+    icu::BreakIterator* operator->() const { return iterator_; }
+
+private:
+    icu::BreakIterator* iterator_;
+    UText* text_ = nullptr;
+    bool valid_ = false;
+};
+
 std::size_t asciiGraphemeCount(std::string_view text) {
     std::size_t count = text.size();
     for (std::size_t i = 1; i < text.size(); ++i) {
@@ -112,30 +149,41 @@ std::size_t graphemeCount(std::string_view text) {
     if (isAscii(text)) {
         return asciiGraphemeCount(text);
     }
-    icu::BreakIterator* iterator = characterIterator();
-    if (iterator == nullptr) {
+    const CharacterBoundaries boundaries(text);
+    if (!boundaries.valid()) {
         return scalars(text).size();
     }
-    UErrorCode status = U_ZERO_ERROR;
-    UText* utext = utext_openUTF8(nullptr, text.data(), static_cast<int64_t>(text.size()), &status);
-    if (U_FAILURE(status)) {
-        utext_close(utext);
-        return scalars(text).size();
-    }
-    iterator->setText(utext, status);
     std::size_t count = 0;
-    if (U_SUCCESS(status)) {
-        iterator->first();
-        while (iterator->next() != icu::BreakIterator::DONE) {
-            ++count;
-        }
+    boundaries->first();
+    while (boundaries->next() != icu::BreakIterator::DONE) {
+        ++count;
     }
-    // The iterator keeps referring to the text it was given: point it at text that outlives
-    // every call before the caller's buffer goes away.
-    static const icu::UnicodeString nothing;
-    iterator->setText(nothing);
-    utext_close(utext);
     return count;
+}
+
+std::string withoutLastCharacter(std::string_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    if (isAscii(text)) {
+        const bool crlf = text.size() >= 2 && text.substr(text.size() - 2) == "\r\n";
+        return std::string(text.substr(0, text.size() - (crlf ? 2 : 1)));
+    }
+    const CharacterBoundaries boundaries(text);
+    if (!boundaries.valid()) {
+        std::u32string all = scalars(text);
+        all.pop_back();
+        return utf8(all);
+    }
+    boundaries->last();
+    const int32_t lastBoundary = boundaries->previous();
+    return std::string(
+        text.substr(0, lastBoundary < 0 ? 0 : static_cast<std::size_t>(lastBoundary)));
+}
+
+bool isControlCharacter(char32_t scalar) {
+    const auto category = u_charType(static_cast<UChar32>(scalar));
+    return category == U_CONTROL_CHAR || category == U_FORMAT_CHAR;
 }
 
 std::u32string scalars(std::string_view text) {

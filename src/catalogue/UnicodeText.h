@@ -17,6 +17,11 @@ std::string searchFolded(std::string_view text);
 /// The number of user-perceived characters (extended grapheme clusters).
 std::size_t graphemeCount(std::string_view text);
 
+/// The text without its last user-perceived character.
+std::string withoutLastCharacter(std::string_view text);
+/// Whether `scalar` is a control or format character (general category Cc or Cf).
+bool isControlCharacter(char32_t scalar);
+
 /// Decodes the scalars of well-formed UTF-8; an ill-formed byte reads as U+FFFD.
 std::u32string scalars(std::string_view text);
 /// Encodes scalars as UTF-8.
