@@ -145,6 +145,16 @@ std::string searchFolded(std::string_view text) {
     return normalizedNfd(rootLowercase(text));
 }
 
+std::string uppercased(std::string_view text) {
+    std::string result;
+    icu::StringByteSink<std::string> sink(&result, static_cast<int32_t>(text.size()));
+    UErrorCode status = U_ZERO_ERROR;
+    icu::CaseMap::utf8ToUpper("", 0,
+                              icu::StringPiece(text.data(), static_cast<int32_t>(text.size())),
+                              sink, nullptr, status);
+    return U_SUCCESS(status) ? result : std::string(text);
+}
+
 std::size_t graphemeCount(std::string_view text) {
     if (isAscii(text)) {
         return asciiGraphemeCount(text);

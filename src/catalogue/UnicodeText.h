@@ -14,6 +14,8 @@ bool isDecomposed(std::string_view text);
 /// The full Unicode lowercase mapping of the root locale, then NFD: the form in which search
 /// compares texts.
 std::string searchFolded(std::string_view text);
+/// The full Unicode uppercase mapping of the root locale ("ß" becomes "SS").
+std::string uppercased(std::string_view text);
 /// The number of user-perceived characters (extended grapheme clusters).
 std::size_t graphemeCount(std::string_view text);
 

@@ -22,6 +22,8 @@ inline constexpr std::uint16_t leftArrow = 123;
 inline constexpr std::uint16_t rightArrow = 124;
 inline constexpr std::uint16_t downArrow = 125;
 inline constexpr std::uint16_t upArrow = 126;
+// A key that has no layout-independent code (Print, Pause, ...).
+inline constexpr std::uint16_t unknown = 0xFFFF;
 }  // namespace keyCode
 
 // Device-independent modifier bits of a key event, by key position: Ctrl is control, Alt is

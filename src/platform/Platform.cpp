@@ -37,4 +37,28 @@ ResourceLocator& resources() {
     return require(installed.resources, "resource");
 }
 
+Pasteboard& pasteboard() {
+    return require(installed.pasteboard, "pasteboard");
+}
+
+Workspace& workspace() {
+    return require(installed.workspace, "workspace");
+}
+
+KeystrokePoster& keystrokes() {
+    return require(installed.keystrokes, "keystroke");
+}
+
+InputAccess& inputAccess() {
+    return require(installed.inputAccess, "input access");
+}
+
+HotkeyService& hotkeys() {
+    return require(installed.hotkeys, "hot-key");
+}
+
+LoginItem& loginItem() {
+    return require(installed.loginItem, "login item");
+}
+
 }  // namespace platform

@@ -1,8 +1,14 @@
 #pragma once
 
 #include "platform/DefaultsStore.h"
+#include "platform/HotkeyService.h"
+#include "platform/InputAccess.h"
+#include "platform/KeystrokePoster.h"
+#include "platform/LoginItem.h"
 #include "platform/MainQueue.h"
+#include "platform/Pasteboard.h"
 #include "platform/ResourceLocator.h"
+#include "platform/Workspace.h"
 
 namespace platform {
 
@@ -12,6 +18,12 @@ struct Services {
     MainQueue* mainQueue = nullptr;
     DefaultsStore* defaults = nullptr;
     ResourceLocator* resources = nullptr;
+    Pasteboard* pasteboard = nullptr;
+    Workspace* workspace = nullptr;
+    KeystrokePoster* keystrokes = nullptr;
+    InputAccess* inputAccess = nullptr;
+    HotkeyService* hotkeys = nullptr;
+    LoginItem* loginItem = nullptr;
 };
 
 /// Makes `services` the ones the program uses, and returns the ones it used before.
@@ -22,5 +34,11 @@ Services install(const Services& services);
 MainQueue& mainQueue();
 DefaultsStore& defaults();
 ResourceLocator& resources();
+Pasteboard& pasteboard();
+Workspace& workspace();
+KeystrokePoster& keystrokes();
+InputAccess& inputAccess();
+HotkeyService& hotkeys();
+LoginItem& loginItem();
 
 }  // namespace platform

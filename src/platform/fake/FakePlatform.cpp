@@ -3,8 +3,15 @@
 namespace platform {
 
 FakePlatform::FakePlatform()
-    : previous_(
-          install(Services{.mainQueue = &queue, .defaults = &defaults, .resources = &resources})) {}
+    : previous_(install(Services{.mainQueue = &queue,
+                                 .defaults = &defaults,
+                                 .resources = &resources,
+                                 .pasteboard = &pasteboard,
+                                 .workspace = &workspace,
+                                 .keystrokes = &keystrokes,
+                                 .inputAccess = &inputAccess,
+                                 .hotkeys = &hotkeys,
+                                 .loginItem = &loginItem})) {}
 
 FakePlatform::~FakePlatform() {
     install(previous_);

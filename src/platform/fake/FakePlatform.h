@@ -1,9 +1,16 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/fake/FakeCallLog.h"
 #include "platform/fake/FakeDefaultsStore.h"
+#include "platform/fake/FakeHotkeyService.h"
+#include "platform/fake/FakeInputAccess.h"
+#include "platform/fake/FakeKeystrokePoster.h"
+#include "platform/fake/FakeLoginItem.h"
 #include "platform/fake/FakeMainQueue.h"
+#include "platform/fake/FakePasteboard.h"
 #include "platform/fake/FakeResourceLocator.h"
+#include "platform/fake/FakeWorkspace.h"
 
 namespace platform {
 
@@ -18,6 +25,14 @@ public:
     FakeMainQueue queue;
     FakeDefaultsStore defaults;
     FakeResourceLocator resources;
+    // What the recording fakes below were asked, in order.
+    FakeCallLog calls;
+    FakePasteboard pasteboard{calls};
+    FakeWorkspace workspace{calls};
+    FakeKeystrokePoster keystrokes{calls};
+    FakeInputAccess inputAccess{calls};
+    FakeHotkeyService hotkeys{calls};
+    FakeLoginItem loginItem{calls};
 
 private:
     Services previous_;

@@ -1,15 +1,12 @@
 #include "platform/linux/FileDefaultsStore.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cstdlib>
+#include <cstdio>
 #include <ctime>
 #include <utility>
-#include <vector>
 
 #include "platform/linux/FileReplacement.h"
 #include "platform/linux/PreferencesJson.h"
+#include "platform/linux/UserFolders.h"
 
 namespace platform {
 namespace {
@@ -34,31 +31,12 @@ std::filesystem::path withSuffix(const std::filesystem::path& path, std::string_
     return result;
 }
 
-std::filesystem::path homeFolder() {
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && home[0] != '\0') {
-        return home;
-    }
-    std::vector<char> buffer(16384);
-    passwd entry{};
-    passwd* found = nullptr;
-    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 &&
-        found != nullptr && found->pw_dir != nullptr) {
-        return found->pw_dir;
-    }
-    return {};
-}
-
 }  // namespace
 
 FileDefaultsStore::FileDefaultsStore(std::filesystem::path path) : path_(std::move(path)) {}
 
 std::filesystem::path FileDefaultsStore::defaultPath() {
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    const std::filesystem::path base = configHome != nullptr && configHome[0] == '/'
-                                           ? std::filesystem::path(configHome)
-                                           : homeFolder() / ".config";
-    return base / "zembril" / "preferences.json";
+    return userConfigFolder() / "zembril" / "preferences.json";
 }
 
 std::optional<DefaultsValue> FileDefaultsStore::object(std::string_view key) const {

@@ -1,0 +1,239 @@
+#include "paste/PermissionWindow.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+
+#include "app/Frame.h"
+#include "app/SystemColors.h"
+#include "paste/PastePermissionStatusView.h"
+#include "picker/DynamicColorView.h"
+#include "prefs/StoredPreferences.h"
+
+namespace {
+
+using PastePermission::State;
+
+constexpr int windowWidth = 420;
+constexpr int windowHeight = 402;
+constexpr int stepLineHeight = 20;
+constexpr double backgroundTintAlpha = 0.7;
+
+QLabel* makeLabel(const QString& text, int pixelSize, QFont::Weight weight, bool wraps,
+                  QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignHCenter | (wraps ? Qt::AlignTop : Qt::AlignVCenter));
+    label->setWordWrap(wraps);
+    QFont font = label->font();
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    label->setFont(font);
+    return label;
+}
+
+void setTextColor(QWidget& widget, QPalette::ColorRole role, const QColor& color) {
+    QPalette palette = widget.palette();
+    palette.setColor(role, color);
+    widget.setPalette(palette);
+}
+
+}  // namespace
+
+PermissionWindow::PermissionWindow(bool isOnboarding)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint) {
+    const int height = windowHeight + (isOnboarding ? stepLineHeight : 0);
+    setFixedSize(windowWidth, height);
+
+    place(*new DynamicColorView(SystemColor::windowBackground, backgroundTintAlpha, this),
+          Frame{0, 0, windowWidth, height});
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName("applicationIcon");
+    icon->setAlignment(Qt::AlignCenter);
+    icon->setPixmap(QGuiApplication::windowIcon().pixmap(64, 64));
+    place(*icon, Frame{178, height - 104, 64, 64});
+
+    if (isOnboarding) {
+        stepLabel_ = makeLabel("Step 2 of 2", 11, QFont::Medium, false, this);
+        stepLabel_->setObjectName("stepLine");
+        place(*stepLabel_, Frame{20, height - 132, 380, 16});
+    }
+
+    auto* title = makeLabel("Allow Zembril to paste", 20, QFont::Bold, false, this);
+    title->setObjectName("title");
+    place(*title, Frame{20, 260, 380, 26});
+
+    bodyLabel_ = makeLabel(
+        "Zembril pastes by sending ⌘V to the app you were using. macOS needs your OK for that. "
+        "Zembril doesn’t read or record anything you type.",
+        13, QFont::Normal, true, this);
+    bodyLabel_->setObjectName("body");
+    place(*bodyLabel_, Frame{40, 200, 340, 52});
+
+    hintLabel_ = makeLabel(QString(), 12, QFont::Normal, true, this);
+    hintLabel_->setObjectName("hint");
+    place(*hintLabel_, Frame{40, 144, 340, 48});
+
+    statusView_ = new PastePermissionStatusView(this);
+    statusView_->setObjectName("status");
+    place(*statusView_, Frame{40, 104, 340, 24});
+    statusView_->layOut();
+
+    primaryButton_ = new QPushButton(this);
+    primaryButton_->setObjectName("primaryButton");
+    primaryButton_->setDefault(true);
+    QFont primaryFont = primaryButton_->font();
+    primaryFont.setPixelSize(13);
+    primaryButton_->setFont(primaryFont);
+    place(*primaryButton_, Frame{90, 52, 240, 32});
+    connect(primaryButton_, &QPushButton::clicked, this, [this] { primaryClicked(); });
+
+    skipButton_ = new QPushButton("Skip for now", this);
+    skipButton_->setObjectName("skipButton");
+    skipButton_->setFlat(true);
+    skipButton_->setCursor(Qt::PointingHandCursor);
+    QFont skipFont = skipButton_->font();
+    skipFont.setPixelSize(12);
+    skipButton_->setFont(skipFont);
+    place(*skipButton_, Frame{150, 24, 120, 20});
+    connect(skipButton_, &QPushButton::clicked, this, [this] { skipClicked(); });
+
+    colourTexts();
+    apply(PastePermission::current());
+}
+
+PermissionWindow::~PermissionWindow() = default;
+
+void PermissionWindow::present() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = geometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    bringToFront();
+
+    QPointer<PermissionWindow> window(this);
+    monitor_ = std::make_unique<PastePermissionMonitor>([window](State state) {
+        if (!window) {
+            return;
+        }
+        const State previous = window->state_;
+        window->apply(state);
+        if (state == State::granted && previous != State::granted) {
+            window->bringToFront();
+        }
+    });
+    monitor_->start();
+}
+
+void PermissionWindow::apply(State state) {
+    state_ = state;
+    statusView_->update(state);
+    switch (state) {
+        case State::granted:
+            primaryButton_->setText("Done");
+            hintLabel_->setText("You’re all set.");
+            break;
+        case State::needsAccessibility:
+            if (prefs::pastePermissionRequested()) {
+                primaryButton_->setText("Open Privacy && Security");
+                hintLabel_->setText(
+                    "Turn on Zembril under Privacy & Security → Accessibility. Not listed? Click "
+                    "+ and add Zembril from Applications.");
+            } else {
+                primaryButton_->setText("Allow Pasting…");
+                hintLabel_->setText("macOS will ask you to confirm.");
+            }
+            break;
+        case State::needsRestart:
+            primaryButton_->setText("Restart Zembril");
+            hintLabel_->setText("macOS applies the change the next time Zembril starts.");
+            break;
+    }
+    skipButton_->setVisible(state != State::granted);
+}
+
+void PermissionWindow::primaryClicked() {
+    switch (state_) {
+        case State::granted:
+            close();
+            break;
+        case State::needsAccessibility:
+            PastePermission::requestAccess();
+            apply(state_);
+            break;
+        case State::needsRestart:
+            if (onRestart) {
+                onRestart();
+            }
+            break;
+    }
+}
+
+void PermissionWindow::skipClicked() {
+    close();
+}
+
+void PermissionWindow::closeEvent(QCloseEvent* event) {
+    windowWillClose();
+    QWidget::closeEvent(event);
+}
+
+void PermissionWindow::windowWillClose() {
+    if (monitor_) {
+        monitor_->stop();
+    }
+    monitor_.reset();
+    if (auto closed = std::exchange(onClose, nullptr)) {
+        closed();
+    }
+}
+
+void PermissionWindow::bringToFront() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void PermissionWindow::colourTexts() {
+    const QColor secondary = systemColor(SystemColor::secondaryLabel, palette());
+    for (QLabel* label : {stepLabel_, bodyLabel_, hintLabel_}) {
+        if (label != nullptr) {
+            setTextColor(*label, QPalette::WindowText, secondary);
+        }
+    }
+    setTextColor(*skipButton_, QPalette::ButtonText, secondary);
+}
+
+void PermissionWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        colourTexts();
+    }
+}
+
+void PermissionWindow::keyPressEvent(QKeyEvent* event) {
+    // A plain window has no default button: Return presses the primary one here.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        primaryButton_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PermissionWindow::mousePressEvent(QMouseEvent* event) {
+    // The window has no title to hold: it moves by dragging its background.
+    if (event->button() == Qt::LeftButton && windowHandle() != nullptr) {
+        windowHandle()->startSystemMove();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}

@@ -1,0 +1,7 @@
+#include "picker/EmojiFont.h"
+
+QFont emojiFont(int pixelSize) {
+    QFont font(QStringLiteral("Noto Color Emoji"));
+    font.setPixelSize(pixelSize);
+    return font;
+}

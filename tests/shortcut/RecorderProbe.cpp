@@ -1,0 +1,24 @@
+// Shows the shortcut recorder panel the way the program does and prints what it reports, then
+// exits: "recorded <key code> <modifiers in hex> <display string>" or "cancelled".
+#include <QApplication>
+#include <cstdio>
+
+#include "shortcut/HotkeyRecorderPanel.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    HotkeyRecorderPanel panel;
+    panel.completion = [](std::optional<Hotkey> hotkey) {
+        if (hotkey) {
+            std::printf("recorded %u %#x %s\n", hotkey->keyCode, hotkey->carbonModifiers,
+                        hotkey->displayString.c_str());
+        } else {
+            std::printf("cancelled\n");
+        }
+        std::fflush(stdout);
+        QCoreApplication::quit();
+    };
+    panel.centerOnActiveScreen();
+    panel.makeKeyAndOrderFront();
+    return QApplication::exec();
+}
