@@ -79,6 +79,10 @@ void setResumePastePermissionSetup(bool onboarding) {
     platform::defaults().setBool(keys::resumePastePermissionSetup, onboarding);
 }
 
+bool hasResumePastePermissionSetup() {
+    return platform::defaults().object(keys::resumePastePermissionSetup).has_value();
+}
+
 std::optional<bool> takeResumePastePermissionSetup() {
     auto& store = platform::defaults();
     if (!store.object(keys::resumePastePermissionSetup)) {

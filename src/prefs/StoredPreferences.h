@@ -39,6 +39,8 @@ void setPastePermissionRequested();
 
 /// Stores the mode in which the permission window reopens after a restart.
 void setResumePastePermissionSetup(bool onboarding);
+/// Whether a restart left a mode to resume in, without taking it.
+bool hasResumePastePermissionSetup();
 /// The stored mode, removing it so that it resumes exactly one start; absent when none.
 std::optional<bool> takeResumePastePermissionSetup();
 

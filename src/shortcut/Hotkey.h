@@ -26,4 +26,6 @@ struct Hotkey {
     /// The shortcut a key press records: absent when it holds none of Control, Option, Shift
     /// and Command, or types no characters (a dead key, an arrow).
     static std::optional<Hotkey> recordedFrom(const platform::KeyEvent& event);
+
+    bool operator==(const Hotkey&) const = default;
 };

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "shortcut/Hotkey.h"
+
+class QPushButton;
+class ShortcutField;
+
+// The first-run window: it greets the user and records the global shortcut in a field that is
+// already recording when the window opens. It reports once, with the shortcut, or with none
+// when the user skips or closes it; what happens next is the owner's business.
+class WelcomeWindow final : public QWidget {
+public:
+    WelcomeWindow();
+
+    /// Stores `completion` (replacing an earlier one), centres the window, shows it, activates
+    /// it and starts recording.
+    void present(std::function<void(std::optional<Hotkey>)> completion);
+
+    ShortcutField& shortcutField() { return *shortcutField_; }
+    QPushButton& skipButton() { return *skipButton_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void skipClicked();
+    /// The one way the window ends: reports `value` the first time only, then closes. The
+    /// owner may schedule the window's deletion from the completion, so nothing may follow
+    /// the close.
+    void complete(std::optional<Hotkey> value);
+    void colourTexts();
+
+    std::function<void(std::optional<Hotkey>)> completion_;
+    bool didComplete_ = false;
+    ShortcutField* shortcutField_;
+    QPushButton* skipButton_;
+    std::vector<QWidget*> secondaryTexts_;
+};
