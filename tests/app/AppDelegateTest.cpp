@@ -23,6 +23,7 @@
 #include "shortcut/HotkeyRecorderPanel.h"
 #include "shortcut/HotkeySettings.h"
 #include "shortcut/ShortcutField.h"
+#include "support/PastePermissionStates.h"
 #include "windows/SettingsWindow.h"
 #include "windows/WelcomeWindow.h"
 
@@ -64,8 +65,8 @@ protected:
     }
 
     void setPasting(bool allowed) {
-        platform.inputAccess.trusted = allowed;
-        platform.inputAccess.postEventsAllowed = allowed;
+        setPastePermission(platform, allowed ? PastePermission::State::granted
+                                             : PastePermission::State::needsAccessibility);
     }
 
     void clearPreferences() {
@@ -437,8 +438,7 @@ TEST_F(AppDelegateTest, ClosingAResumedPermissionWindowOpensThePickerOnlyInOnboa
 }
 
 TEST_F(AppDelegateTest, TheRestartReleasesTheShortcutBeforeStartingTheNewInstance) {
-    platform.inputAccess.trusted = true;
-    platform.inputAccess.postEventsAllowed = false;
+    setPastePermission(platform, PastePermission::State::needsRestart);
     HotkeySettings::save(controlOptionSpace);
     prefs::setResumePastePermissionSetup(true);
     launch();

@@ -14,6 +14,7 @@
 #include "paste/StatusColors.h"
 #include "platform/fake/FakePlatform.h"
 #include "prefs/StoredPreferences.h"
+#include "support/PastePermissionStates.h"
 
 namespace {
 
@@ -23,11 +24,6 @@ using PastePermission::State;
 class PermissionWindowTest : public testing::Test {
 protected:
     PermissionWindowTest() { platform.resources.folder = ZEMBRIL_SOURCE_DIR "/resources"; }
-
-    void setState(State state) {
-        platform.inputAccess.trusted = state != State::needsAccessibility;
-        platform.inputAccess.postEventsAllowed = state == State::granted;
-    }
 
     static QLabel* label(const PermissionWindow& window, const char* name) {
         return window.findChild<QLabel*>(name);
@@ -73,7 +69,7 @@ TEST_F(PermissionWindowTest, LaysOutBothModesInEveryState) {
         for (const auto& [state, button, hint, skipShown, status] : states) {
             SCOPED_TRACE(testing::Message()
                          << "onboarding " << onboarding << ", " << nameOf(state));
-            setState(state);
+            setPastePermission(platform, state);
             PermissionWindow window(onboarding);
             window.show();
             const int height = onboarding ? 422 : 402;
@@ -111,7 +107,7 @@ TEST_F(PermissionWindowTest, LaysOutBothModesInEveryState) {
 }
 
 TEST_F(PermissionWindowTest, FirstPressAsksAndRetitlesSecondOpensTheHelpPage) {
-    setState(State::needsAccessibility);
+    setPastePermission(platform, State::needsAccessibility);
     PermissionWindow window(false);
     window.primaryButton()->click();
     EXPECT_TRUE(prefs::pastePermissionRequested());
@@ -131,7 +127,7 @@ TEST_F(PermissionWindowTest, FirstPressAsksAndRetitlesSecondOpensTheHelpPage) {
 }
 
 TEST_F(PermissionWindowTest, ReturnPressesThePrimaryButton) {
-    setState(State::granted);
+    setPastePermission(platform, State::granted);
     PermissionWindow window(false);
     int closes = 0;
     window.onClose = [&] { ++closes; };
@@ -154,7 +150,7 @@ TEST_F(PermissionWindowTest, EveryWayOfClosingStopsWatchingAndReportsOnce) {
     };
     for (const auto& [how, state, close] : ways) {
         SCOPED_TRACE(how);
-        setState(state);
+        setPastePermission(platform, state);
         PermissionWindow window(true);
         int closes = 0;
         window.onClose = [&] { ++closes; };
@@ -170,25 +166,25 @@ TEST_F(PermissionWindowTest, EveryWayOfClosingStopsWatchingAndReportsOnce) {
 }
 
 TEST_F(PermissionWindowTest, FollowsTheStateWhileOpen) {
-    setState(State::needsAccessibility);
+    setPastePermission(platform, State::needsAccessibility);
     PermissionWindow window(false);
     window.present();
-    setState(State::needsRestart);
+    setPastePermission(platform, State::needsRestart);
     platform.queue.advance(1s);
     EXPECT_EQ(window.primaryButton()->text(), "Restart Zembril");
-    setState(State::granted);
+    setPastePermission(platform, State::granted);
     platform.queue.advance(1s);
     EXPECT_EQ(window.primaryButton()->text(), "Done");
     EXPECT_FALSE(window.skipButton()->isVisible());
     EXPECT_TRUE(window.isVisible());
-    setState(State::needsAccessibility);
+    setPastePermission(platform, State::needsAccessibility);
     platform.queue.advance(1s);
     EXPECT_EQ(window.primaryButton()->text(), "Allow Pasting…");
     EXPECT_TRUE(window.skipButton()->isVisible());
 }
 
 TEST_F(PermissionWindowTest, ComesToTheFrontOnlyWhenAccessBecomesGranted) {
-    setState(State::needsAccessibility);
+    setPastePermission(platform, State::needsAccessibility);
     PermissionWindow window(false);
     window.present();
     QWidget settings;
@@ -199,7 +195,7 @@ TEST_F(PermissionWindowTest, ComesToTheFrontOnlyWhenAccessBecomesGranted) {
         ASSERT_EQ(QApplication::activeWindow(), &settings);
     };
     const auto reportAfter = [&](State state) {
-        setState(state);
+        setPastePermission(platform, state);
         platform.queue.advance(1s);
         QApplication::processEvents();
     };
@@ -216,7 +212,7 @@ TEST_F(PermissionWindowTest, ComesToTheFrontOnlyWhenAccessBecomesGranted) {
 }
 
 TEST_F(PermissionWindowTest, RestartButtonCallsOnRestartAndStaysOpen) {
-    setState(State::needsRestart);
+    setPastePermission(platform, State::needsRestart);
     PermissionWindow window(true);
     window.present();
     window.primaryButton()->click();
@@ -231,7 +227,7 @@ TEST_F(PermissionWindowTest, RestartButtonCallsOnRestartAndStaysOpen) {
 TEST_F(PermissionWindowTest, StatusRowCentresSymbolAndTextTogether) {
     for (const State state : {State::granted, State::needsAccessibility, State::needsRestart}) {
         SCOPED_TRACE(nameOf(state));
-        setState(state);
+        setPastePermission(platform, state);
         PastePermissionStatusView row;
         row.resize(340, 24);
         row.show();

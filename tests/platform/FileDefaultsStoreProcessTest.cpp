@@ -1,8 +1,4 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -12,10 +8,9 @@
 #include <thread>
 #include <vector>
 
+#include "ChildProcess.h"
 #include "TemporaryFolder.h"
 #include "platform/linux/FileDefaultsStore.h"
-
-extern char** environ;
 
 namespace platform {
 namespace {
@@ -26,64 +21,29 @@ using test::readBytes;
 // A preferences_writer process, with a pipe from its standard output.
 class Writer {
 public:
-    explicit Writer(std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(), ZEMBRIL_PREFERENCES_WRITER);
-        std::vector<char*> argv;
-        for (auto& argument : arguments) {
-            argv.push_back(argument.data());
-        }
-        argv.push_back(nullptr);
+    explicit Writer(std::vector<std::string> arguments)
+        : process_(withProgram(ZEMBRIL_PREFERENCES_WRITER, std::move(arguments))) {}
 
-        int pipeEnds[2] = {-1, -1};
-        if (::pipe2(pipeEnds, O_CLOEXEC) != 0) {
-            return;
-        }
-        posix_spawn_file_actions_t actions;
-        ::posix_spawn_file_actions_init(&actions);
-        ::posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
-        if (::posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
-            pid_ = -1;
-        }
-        ::posix_spawn_file_actions_destroy(&actions);
-        ::close(pipeEnds[1]);
-        output_ = pipeEnds[0];
-    }
-    Writer(const Writer&) = delete;
-    Writer& operator=(const Writer&) = delete;
-    ~Writer() {
-        if (pid_ > 0) {
-            ::kill(pid_, SIGKILL);
-            wait();
-        }
-        if (output_ >= 0) {
-            ::close(output_);
-        }
-    }
-
-    bool started() const { return pid_ > 0; }
+    bool started() const { return process_.started(); }
 
     /// Blocks until the writer reports that it has begun; false when it ended instead.
     bool awaitReport() {
         char report = 0;
-        return ::read(output_, &report, 1) == 1;
+        return ::read(process_.output(), &report, 1) == 1;
     }
 
     /// The wait status once the process has ended.
-    int wait() {
-        int status = 0;
-        ::waitpid(pid_, &status, 0);
-        pid_ = -1;
-        return status;
-    }
-
-    int kill() {
-        ::kill(pid_, SIGKILL);
-        return wait();
-    }
+    int wait() { return process_.wait(); }
+    int kill() { return process_.kill(); }
 
 private:
-    pid_t pid_ = -1;
-    int output_ = -1;
+    static std::vector<std::string> withProgram(std::string program,
+                                                std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), std::move(program));
+        return arguments;
+    }
+
+    test::ChildProcess process_;
 };
 
 std::vector<std::string> leftovers(const std::filesystem::path& folder) {

@@ -5,24 +5,11 @@
 #include <QTimer>
 
 #include "platform/linux/QtMainQueue.h"
+#include "support/RunUntil.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-
-// Runs the event loop until `done` or a generous limit, which is a failure, not a timing check.
-void runUntil(const std::function<bool()>& done) {
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (done()) {
-            loop.quit();
-        }
-    });
-    poll.start(1);
-    QTimer::singleShot(10s, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 TEST(QtMainQueue, RunsWorkAfterTheCurrentEventInDeadlineOrder) {
     platform::QtMainQueue queue;

@@ -1,8 +1,5 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,9 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "ChildProcess.h"
 #include "TemporaryFolder.h"
-
-extern char** environ;
 
 namespace {
 
@@ -34,55 +30,11 @@ struct Report {
 // detached instance it starts shares.
 class Probe {
 public:
-    Probe(const std::filesystem::path& runtimeFolder, std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(), ZEMBRIL_SINGLE_INSTANCE_PROBE);
-        std::vector<char*> argv;
-        for (auto& argument : arguments) {
-            argv.push_back(argument.data());
-        }
-        argv.push_back(nullptr);
+    Probe(const std::filesystem::path& runtimeFolder, std::vector<std::string> arguments)
+        : process_(withProgram(std::move(arguments)),
+                   {"XDG_RUNTIME_DIR=" + runtimeFolder.string(), "DISPLAY=:5"}) {}
 
-        std::vector<std::string> variables = {"XDG_RUNTIME_DIR=" + runtimeFolder.string(),
-                                              "DISPLAY=:5"};
-        for (char** variable = environ; *variable != nullptr; ++variable) {
-            const std::string_view text = *variable;
-            if (!text.starts_with("XDG_RUNTIME_DIR=") && !text.starts_with("DISPLAY=")) {
-                variables.emplace_back(text);
-            }
-        }
-        std::vector<char*> envp;
-        for (auto& variable : variables) {
-            envp.push_back(variable.data());
-        }
-        envp.push_back(nullptr);
-
-        int pipeEnds[2] = {-1, -1};
-        if (::pipe2(pipeEnds, O_CLOEXEC) != 0) {
-            return;
-        }
-        posix_spawn_file_actions_t actions;
-        ::posix_spawn_file_actions_init(&actions);
-        ::posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
-        if (::posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) {
-            pid_ = -1;
-        }
-        ::posix_spawn_file_actions_destroy(&actions);
-        ::close(pipeEnds[1]);
-        output_ = pipeEnds[0];
-    }
-    Probe(const Probe&) = delete;
-    Probe& operator=(const Probe&) = delete;
-    ~Probe() {
-        if (pid_ > 0) {
-            ::kill(pid_, SIGKILL);
-            wait();
-        }
-        if (output_ >= 0) {
-            ::close(output_);
-        }
-    }
-
-    pid_t pid() const { return pid_; }
+    pid_t pid() const { return process_.pid(); }
 
     /// The next line reported; nothing when the output ends or the limit passes first.
     std::optional<Report> next() {
@@ -97,12 +49,12 @@ public:
             }
             const auto left =
                 std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-            pollfd entry{.fd = output_, .events = POLLIN, .revents = 0};
+            pollfd entry{.fd = process_.output(), .events = POLLIN, .revents = 0};
             if (left <= 0ms || ::poll(&entry, 1, static_cast<int>(left.count())) != 1) {
                 return std::nullopt;
             }
             char buffer[256];
-            const auto count = ::read(output_, buffer, sizeof(buffer));
+            const auto count = ::read(process_.output(), buffer, sizeof(buffer));
             if (count <= 0) {
                 return std::nullopt;
             }
@@ -116,26 +68,21 @@ public:
         if (!report) {
             return "";
         }
-        EXPECT_EQ(report->pid, pid_) << report->event;
+        EXPECT_EQ(report->pid, process_.pid()) << report->event;
         return report->event;
     }
 
     /// The exit status, once the process has ended.
-    int wait() {
-        int status = 0;
-        ::waitpid(pid_, &status, 0);
-        pid_ = -1;
-        return status;
-    }
-
-    int kill() {
-        ::kill(pid_, SIGKILL);
-        return wait();
-    }
+    int wait() { return process_.wait(); }
+    int kill() { return process_.kill(); }
 
 private:
-    pid_t pid_ = -1;
-    int output_ = -1;
+    static std::vector<std::string> withProgram(std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), ZEMBRIL_SINGLE_INSTANCE_PROBE);
+        return arguments;
+    }
+
+    test::ChildProcess process_;
     std::string pending_;
 };
 

@@ -16,26 +16,12 @@
 #include "TemporaryFolder.h"
 #include "platform/linux/FileDescriptor.h"
 #include "platform/linux/SingleInstance.h"
+#include "support/RunUntil.h"
 
 namespace platform {
 namespace {
 
 using namespace std::chrono_literals;
-
-// Runs the event loop until `done` or a generous limit, which is a failure, not a timing check.
-bool runUntil(const std::function<bool()>& done) {
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (done()) {
-            loop.quit();
-        }
-    });
-    poll.start(1);
-    QTimer::singleShot(10s, &loop, &QEventLoop::quit);
-    loop.exec();
-    return done();
-}
 
 bool peerClosed(int fd) {
     pollfd entry{.fd = fd, .events = POLLIN, .revents = 0};

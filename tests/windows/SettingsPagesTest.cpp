@@ -11,6 +11,7 @@
 #include "paste/PastePermissionStatusView.h"
 #include "platform/fake/FakePlatform.h"
 #include "prefs/StoredPreferences.h"
+#include "support/PastePermissionStates.h"
 #include "windows/SettingsWindow.h"
 #include "windows/SidebarRowView.h"
 #include "windows/SkinToneSwatchView.h"
@@ -24,11 +25,6 @@ using PastePermission::State;
 class SettingsPagesTest : public testing::Test {
 protected:
     SettingsPagesTest() { platform.resources.folder = ZEMBRIL_SOURCE_DIR "/resources"; }
-
-    void setState(State state) {
-        platform.inputAccess.trusted = state != State::needsAccessibility;
-        platform.inputAccess.postEventsAllowed = state == State::granted;
-    }
 
     static const QLabel* pageLabel(const SettingsWindow& window, SettingsSection section,
                                    const char* name) {
@@ -224,7 +220,7 @@ TEST_F(SettingsPagesTest, PastingPageShowsEachState) {
 }
 
 TEST_F(SettingsPagesTest, AllowPastingAsksOnceThenOpensTheHelp) {
-    setState(State::needsAccessibility);
+    setPastePermission(platform, State::needsAccessibility);
     SettingsWindow window;
     showPage(window, SettingsSection::pasting);
 
@@ -240,7 +236,7 @@ TEST_F(SettingsPagesTest, AllowPastingAsksOnceThenOpensTheHelp) {
 }
 
 TEST_F(SettingsPagesTest, RestartButtonCallsOnRestart) {
-    setState(State::needsRestart);
+    setPastePermission(platform, State::needsRestart);
     SettingsWindow window;
     showPage(window, SettingsSection::pasting);
     window.pasteButton()->click();
@@ -254,19 +250,19 @@ TEST_F(SettingsPagesTest, RestartButtonCallsOnRestart) {
 }
 
 TEST_F(SettingsPagesTest, PastingPageFollowsTheStateWhileOpen) {
-    setState(State::needsAccessibility);
+    setPastePermission(platform, State::needsAccessibility);
     SettingsWindow window;
     showPage(window, SettingsSection::pasting);
     window.pasteMonitor().start();
 
-    setState(State::needsRestart);
+    setPastePermission(platform, State::needsRestart);
     platform.queue.advance(1s);
     EXPECT_EQ(window.pasteButton()->text(), "Restart Zembril");
-    setState(State::granted);
+    setPastePermission(platform, State::granted);
     platform.queue.advance(1s);
     EXPECT_FALSE(window.pasteButton()->isVisible());
     EXPECT_EQ(window.pasteStatusView()->label()->text(), "Zembril can paste");
-    setState(State::needsAccessibility);
+    setPastePermission(platform, State::needsAccessibility);
     platform.queue.advance(1s);
     EXPECT_TRUE(window.pasteButton()->isVisible());
     EXPECT_EQ(window.pasteButton()->text(), "Allow Pasting…");

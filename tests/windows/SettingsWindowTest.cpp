@@ -11,6 +11,7 @@
 #include "WindowsTestSupport.h"
 #include "paste/PastePermissionMonitor.h"
 #include "platform/fake/FakePlatform.h"
+#include "support/PastePermissionStates.h"
 #include "windows/SettingsWindow.h"
 #include "windows/SidebarRowView.h"
 
@@ -23,11 +24,6 @@ using PastePermission::State;
 class SettingsWindowTest : public testing::Test {
 protected:
     SettingsWindowTest() { platform.resources.folder = ZEMBRIL_SOURCE_DIR "/resources"; }
-
-    void setState(State state) {
-        platform.inputAccess.trusted = state != State::needsAccessibility;
-        platform.inputAccess.postEventsAllowed = state == State::granted;
-    }
 
     // What the application does on every opening.
     static void open(SettingsWindow& window) {
@@ -153,7 +149,7 @@ TEST_F(SettingsWindowTest, ClosingStopsWatchingAndOnlyHides) {
 }
 
 TEST_F(SettingsWindowTest, ReopeningKeepsThePageAndBringsItUpToDateAtOnce) {
-    setState(State::granted);
+    setPastePermission(platform, State::granted);
     SettingsWindow window;
     PastePermissionMonitor& monitor = window.pasteMonitor();
     open(window);
@@ -161,7 +157,7 @@ TEST_F(SettingsWindowTest, ReopeningKeepsThePageAndBringsItUpToDateAtOnce) {
     EXPECT_FALSE(window.pasteButton()->isVisibleTo(&window));
     window.close();
 
-    setState(State::needsAccessibility);
+    setPastePermission(platform, State::needsAccessibility);
     open(window);
     EXPECT_EQ(&window.pasteMonitor(), &monitor) << "one monitor for the window's life";
     EXPECT_TRUE(shows(window, SettingsSection::pasting)) << "the page last selected";
