@@ -7,13 +7,10 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
-#include <QWindow>
 
 #include "app/Frame.h"
-#include "app/SystemColors.h"
+#include "app/WindowLook.h"
 #include "paste/PastePermissionStatusView.h"
-#include "picker/DynamicColorView.h"
 #include "prefs/StoredPreferences.h"
 
 namespace {
@@ -23,37 +20,21 @@ using PastePermission::State;
 constexpr int windowWidth = 420;
 constexpr int windowHeight = 402;
 constexpr int stepLineHeight = 20;
-constexpr double backgroundTintAlpha = 0.7;
 
-QLabel* makeLabel(const QString& text, int pixelSize, QFont::Weight weight, bool wraps,
-                  QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignHCenter | (wraps ? Qt::AlignTop : Qt::AlignVCenter));
-    label->setWordWrap(wraps);
-    QFont font = label->font();
-    font.setPixelSize(pixelSize);
-    font.setWeight(weight);
-    label->setFont(font);
-    return label;
-}
-
-void setTextColor(QWidget& widget, QPalette::ColorRole role, const QColor& color) {
-    QPalette palette = widget.palette();
-    palette.setColor(role, color);
-    widget.setPalette(palette);
+QLabel* makeCentredLabel(const QString& text, int pixelSize, QFont::Weight weight, bool wraps,
+                         QWidget* parent) {
+    const QFont font = systemFont(pixelSize, weight);
+    return wraps ? makeWrappingLabel(text, font, Qt::AlignHCenter, parent)
+                 : makeLabel(text, font, Qt::AlignHCenter, parent);
 }
 
 }  // namespace
 
-PermissionWindow::PermissionWindow(bool isOnboarding)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint) {
+PermissionWindow::PermissionWindow(bool isOnboarding) : QWidget(nullptr, titledWindowFlags) {
     const int height = windowHeight + (isOnboarding ? stepLineHeight : 0);
     setFixedSize(windowWidth, height);
 
-    place(*new DynamicColorView(SystemColor::windowBackground, backgroundTintAlpha, this),
-          Frame{0, 0, windowWidth, height});
+    fillWithWindowBackground(*this);
 
     auto* icon = new QLabel(this);
     icon->setObjectName("applicationIcon");
@@ -62,23 +43,23 @@ PermissionWindow::PermissionWindow(bool isOnboarding)
     place(*icon, Frame{178, height - 104, 64, 64});
 
     if (isOnboarding) {
-        stepLabel_ = makeLabel("Step 2 of 2", 11, QFont::Medium, false, this);
+        stepLabel_ = makeCentredLabel("Step 2 of 2", 11, QFont::Medium, false, this);
         stepLabel_->setObjectName("stepLine");
         place(*stepLabel_, Frame{20, height - 132, 380, 16});
     }
 
-    auto* title = makeLabel("Allow Zembril to paste", 20, QFont::Bold, false, this);
+    auto* title = makeCentredLabel("Allow Zembril to paste", 20, QFont::Bold, false, this);
     title->setObjectName("title");
     place(*title, Frame{20, 260, 380, 26});
 
-    bodyLabel_ = makeLabel(
+    bodyLabel_ = makeCentredLabel(
         "Zembril pastes by sending ⌘V to the app you were using. macOS needs your OK for that. "
         "Zembril doesn’t read or record anything you type.",
         13, QFont::Normal, true, this);
     bodyLabel_->setObjectName("body");
     place(*bodyLabel_, Frame{40, 200, 340, 52});
 
-    hintLabel_ = makeLabel(QString(), 12, QFont::Normal, true, this);
+    hintLabel_ = makeCentredLabel(QString(), 12, QFont::Normal, true, this);
     hintLabel_->setObjectName("hint");
     place(*hintLabel_, Frame{40, 144, 340, 48});
 
@@ -113,12 +94,8 @@ PermissionWindow::PermissionWindow(bool isOnboarding)
 PermissionWindow::~PermissionWindow() = default;
 
 void PermissionWindow::present() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = geometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-    bringToFront();
+    centerOnPrimaryScreen(*this);
+    bringToFront(*this);
 
     QPointer<PermissionWindow> window(this);
     monitor_ = std::make_unique<PastePermissionMonitor>([window](State state) {
@@ -128,7 +105,7 @@ void PermissionWindow::present() {
         const State previous = window->state_;
         window->apply(state);
         if (state == State::granted && previous != State::granted) {
-            window->bringToFront();
+            bringToFront(*window);
         }
     });
     monitor_->start();
@@ -197,20 +174,13 @@ void PermissionWindow::windowWillClose() {
     }
 }
 
-void PermissionWindow::bringToFront() {
-    show();
-    raise();
-    activateWindow();
-}
-
 void PermissionWindow::colourTexts() {
-    const QColor secondary = systemColor(SystemColor::secondaryLabel, palette());
-    for (QLabel* label : {stepLabel_, bodyLabel_, hintLabel_}) {
-        if (label != nullptr) {
-            setTextColor(*label, QPalette::WindowText, secondary);
+    for (QWidget* text : {static_cast<QWidget*>(stepLabel_), static_cast<QWidget*>(bodyLabel_),
+                          static_cast<QWidget*>(hintLabel_), static_cast<QWidget*>(skipButton_)}) {
+        if (text != nullptr) {
+            setSecondaryTextColor(*text, palette());
         }
     }
-    setTextColor(*skipButton_, QPalette::ButtonText, secondary);
 }
 
 void PermissionWindow::changeEvent(QEvent* event) {
@@ -230,10 +200,7 @@ void PermissionWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void PermissionWindow::mousePressEvent(QMouseEvent* event) {
-    // The window has no title to hold: it moves by dragging its background.
-    if (event->button() == Qt::LeftButton && windowHandle() != nullptr) {
-        windowHandle()->startSystemMove();
-        return;
+    if (!moveByBackground(*this, *event)) {
+        QWidget::mousePressEvent(event);
     }
-    QWidget::mousePressEvent(event);
 }

@@ -45,7 +45,6 @@ private:
     void primaryClicked();
     void skipClicked();
     void windowWillClose();
-    void bringToFront();
     void colourTexts();
 
     QLabel* stepLabel_ = nullptr;

@@ -5,10 +5,10 @@
 
 #include "app/Frame.h"
 #include "app/SystemColors.h"
+#include "app/WindowLook.h"
 #include "paste/PastePermissionMonitor.h"
 #include "picker/DynamicColorView.h"
 #include "windows/SidebarRowView.h"
-#include "windows/WindowLook.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <QPushButton>
 
 #include "app/Frame.h"
+#include "app/WindowLook.h"
 #include "paste/PastePermissionMonitor.h"
 #include "paste/PastePermissionStatusView.h"
 #include "prefs/StoredPreferences.h"
 #include "windows/SettingsWindow.h"
-#include "windows/WindowLook.h"
 
 namespace {
 

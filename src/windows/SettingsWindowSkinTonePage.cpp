@@ -3,10 +3,10 @@
 #include <QPointer>
 
 #include "app/Frame.h"
+#include "app/WindowLook.h"
 #include "catalogue/SkinToneSettings.h"
 #include "windows/SettingsWindow.h"
 #include "windows/SkinToneSwatchView.h"
-#include "windows/WindowLook.h"
 
 namespace {
 

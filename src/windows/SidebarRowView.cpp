@@ -7,8 +7,8 @@
 
 #include "app/Frame.h"
 #include "app/SystemColors.h"
+#include "app/WindowLook.h"
 #include "paste/SymbolImage.h"
-#include "windows/WindowLook.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QPainter>
 
 #include "app/SystemColors.h"
+#include "app/WindowLook.h"
 #include "picker/EmojiFont.h"
-#include "windows/WindowLook.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 
 #include "app/Frame.h"
 #include "app/SystemColors.h"
+#include "app/WindowLook.h"
 #include "picker/EmojiFont.h"
 #include "shortcut/ShortcutField.h"
-#include "windows/WindowLook.h"
 
 namespace {
 

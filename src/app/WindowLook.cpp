@@ -1,4 +1,4 @@
-#include "windows/WindowLook.h"
+#include "app/WindowLook.h"
 
 #include <QApplication>
 #include <QGuiApplication>

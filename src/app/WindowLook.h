@@ -10,8 +10,8 @@ class QLabel;
 class QMouseEvent;
 class QWidget;
 
-// What the welcome and settings windows share with the permission window: a titled, closable
-// window of fixed size over a tinted background, moved by dragging that background.
+// What the welcome, permission and settings windows share: a titled, closable window of fixed
+// size over a tinted background, moved by dragging that background.
 
 /// The flags of a titled window with a close button and nothing else in its title bar.
 inline constexpr Qt::WindowFlags titledWindowFlags =
