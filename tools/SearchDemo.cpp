@@ -19,7 +19,10 @@ namespace {
 std::string queryFrom(int argc, char** argv) {
     std::string query;
     for (int i = 1; i < argc; ++i) {
-        query += (i > 1 ? " " : "") + std::string(argv[i]);
+        if (i > 1) {
+            query += ' ';
+        }
+        query += argv[i];
     }
     return query;
 }

@@ -35,6 +35,8 @@ public:
     void toggle();
     /// Opens the picker unless it is already open, for another start of the program.
     void openPicker();
+    /// Brings the settings window to the front, making it the first time.
+    void openSettings();
 
     HotkeyMonitor* hotkeyMonitor() const { return hotkeyMonitor_.get(); }
     PickerPanel* panel() const { return panel_.get(); }
@@ -64,7 +66,6 @@ private:
     void beginRecordingShortcut();
     void presentPermissionWindow(bool isOnboarding);
     void restartForPermission(bool isOnboarding);
-    void openSettings();
 
     std::unique_ptr<HotkeyMonitor> hotkeyMonitor_;
     std::unique_ptr<PickerPanel> panel_;

@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <utility>
 
+#include "Version.h"
 #include "menubar/StatusIcon.h"
 #include "paste/SymbolImage.h"
 
@@ -138,7 +139,8 @@ void StatusItemController::showAbout() {
         aboutBox_->setAttribute(Qt::WA_DeleteOnClose);
         aboutBox_->setWindowTitle(QStringLiteral("About Zembril"));
         aboutBox_->setTextFormat(Qt::RichText);
-        aboutBox_->setText(QStringLiteral("<b>Zembril</b><br>Version " ZEMBRIL_VERSION));
+        aboutBox_->setText(QStringLiteral("<b>Zembril</b><br>Version ") +
+                           QString::fromLatin1(zembrilVersion));
         aboutBox_->setInformativeText(QStringLiteral(
             "An emoji picker in the system tray: press the shortcut, type a name, and the emoji "
             "is pasted where you were typing."));

@@ -39,15 +39,18 @@ int main(int argc, char** argv) {
     const int number = argc == 3 ? std::stoi(argv[2]) : 0;
 
     platform::SingleInstance instance;
-    const bool claimed = mode == "wait" ? instance.claim(true, std::chrono::milliseconds(number))
-                                        : instance.claim(false, std::chrono::milliseconds(0));
+    using Request = platform::SingleInstance::Request;
+    const bool claimed =
+        (mode == "wait" ? instance.claim(Request::open, true, std::chrono::milliseconds(number))
+                        : instance.claim(Request::open, false, std::chrono::milliseconds(0))) ==
+        platform::SingleInstance::Outcome::claimed;
     report(claimed ? "instance" : "handed over");
     if (!claimed || mode == "claim" || mode == "wait") {
         return 0;
     }
 
     int requests = 0;
-    instance.onOpenRequest = [&] {
+    instance.onRequest = [&](Request) {
         report("open");
         if (mode == "serve" && ++requests == number) {
             QCoreApplication::quit();

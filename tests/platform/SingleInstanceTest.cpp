@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "TemporaryFolder.h"
 #include "platform/linux/FileDescriptor.h"
@@ -35,7 +36,7 @@ bool peerClosed(int fd) {
 class SingleInstanceTest : public ::testing::Test {
 protected:
     SingleInstanceTest() {
-        first.onOpenRequest = [this] { ++openRequests; };
+        first.onRequest = [this](SingleInstance::Request request) { requests.push_back(request); };
     }
 
     // Sends `bytes` to the running instance as a peer of its own making would, ends the
@@ -59,80 +60,97 @@ protected:
     test::TemporaryFolder temporary;
     const InstancePaths paths = instancePaths(temporary.path(), ":5");
     SingleInstance first{paths};
-    int openRequests = 0;
+    std::vector<SingleInstance::Request> requests;
 };
+
+using Request = SingleInstance::Request;
+using Outcome = SingleInstance::Outcome;
 
 TEST_F(SingleInstanceTest, RunsWhenThereIsNoFolderForTheLock) {
     SingleInstance instance{std::nullopt};
-    EXPECT_TRUE(instance.claim(false, 0ms));
-    EXPECT_TRUE(instance.claim(true, 0ms));
+    EXPECT_EQ(instance.claim(Request::open, false, 0ms), Outcome::claimed);
+    EXPECT_EQ(instance.claim(Request::open, true, 0ms), Outcome::claimed);
+    EXPECT_EQ(instance.deliver(Request::quit), Outcome::notRunning);
 }
 
 TEST_F(SingleInstanceTest, RunsWhenTheLockFileCannotBeOpened) {
     std::filesystem::create_directory(paths.lockFile);
-    EXPECT_TRUE(first.claim(false, 0ms));
+    EXPECT_EQ(first.claim(Request::open, false, 0ms), Outcome::claimed);
 }
 
-TEST_F(SingleInstanceTest, ALaterClaimHandsOverAndTheRunningInstanceOpensOnce) {
-    ASSERT_TRUE(first.claim(false, 0ms));
+TEST_F(SingleInstanceTest, ALaterClaimHandsItsRequestOverAndTheRunningInstanceActsOnce) {
+    ASSERT_EQ(first.claim(Request::open, false, 0ms), Outcome::claimed);
     SingleInstance second{paths};
-    second.onOpenRequest = [] { ADD_FAILURE() << "the instance that handed over was asked"; };
-    EXPECT_FALSE(second.claim(false, 0ms));
-    ASSERT_TRUE(runUntil([&] { return openRequests > 0; }));
-    EXPECT_EQ(openRequests, 1);
+    second.onRequest = [](Request) { ADD_FAILURE() << "the instance that handed over was asked"; };
+    EXPECT_EQ(second.claim(Request::toggle, false, 0ms), Outcome::delivered);
+    ASSERT_TRUE(runUntil([&] { return !requests.empty(); }));
+    EXPECT_EQ(requests, std::vector{Request::toggle});
+}
+
+TEST_F(SingleInstanceTest, DeliveringReachesTheRunningInstanceOrFindsNone) {
+    EXPECT_EQ(SingleInstance(paths).deliver(Request::quit), Outcome::notRunning);
+    // Finding nothing must not leave the session taken.
+    ASSERT_EQ(first.claim(Request::open, false, 0ms), Outcome::claimed);
+    EXPECT_EQ(SingleInstance(paths).deliver(Request::settings), Outcome::delivered);
+    ASSERT_TRUE(runUntil([&] { return !requests.empty(); }));
+    EXPECT_EQ(requests, std::vector{Request::settings});
 }
 
 TEST_F(SingleInstanceTest, AWaitingClaimGivesUpOnAnInstanceThatStays) {
-    ASSERT_TRUE(first.claim(false, 0ms));
+    ASSERT_EQ(first.claim(Request::open, false, 0ms), Outcome::claimed);
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(SingleInstance(paths).claim(true, 100ms));
+    EXPECT_EQ(SingleInstance(paths).claim(Request::open, true, 100ms), Outcome::delivered);
     EXPECT_GE(std::chrono::steady_clock::now() - start, 100ms);
-    ASSERT_TRUE(runUntil([&] { return openRequests > 0; }));
-    EXPECT_EQ(openRequests, 1);
+    ASSERT_TRUE(runUntil([&] { return !requests.empty(); }));
+    EXPECT_EQ(requests, std::vector{Request::open});
 }
 
-TEST_F(SingleInstanceTest, OnlyAWholeOpenLineIsARequest) {
-    ASSERT_TRUE(first.claim(false, 0ms));
+TEST_F(SingleInstanceTest, OnlyAWholeRequestLineIsARequest) {
+    ASSERT_EQ(first.claim(Request::open, false, 0ms), Outcome::claimed);
     const struct {
         std::string bytes;
-        int requests;
+        std::vector<Request> requests;
     } cases[] = {
-        {"open\n", 1},
-        {"open\nopen\n", 1},
-        {"", 0},
-        {"open", 0},
-        {"\n", 0},
-        {"open\r\n", 0},
-        {"OPEN\n", 0},
-        {" open\n", 0},
-        {"opening\n", 0},
-        {"open open open open\n", 0},
-        {std::string(100000, 'x'), 0},
-        {std::string("open\0\n", 6), 0},
+        {"open\n", {Request::open}},
+        {"toggle\n", {Request::toggle}},
+        {"settings\n", {Request::settings}},
+        {"quit\n", {Request::quit}},
+        {"open\nquit\n", {Request::open}},
+        {"", {}},
+        {"open", {}},
+        {"quit", {}},
+        {"\n", {}},
+        {"open\r\n", {}},
+        {"OPEN\n", {}},
+        {" toggle\n", {}},
+        {"opening\n", {}},
+        {"open open open open\n", {}},
+        {std::string(100000, 'x'), {}},
+        {std::string("quit\0\n", 6), {}},
     };
     for (const auto& c : cases) {
-        openRequests = 0;
+        requests.clear();
         send(c.bytes);
-        EXPECT_EQ(openRequests, c.requests) << '"' << c.bytes.substr(0, 20) << '"';
+        EXPECT_EQ(requests, c.requests) << '"' << c.bytes.substr(0, 20) << '"';
     }
 }
 
 TEST_F(SingleInstanceTest, ReplacesASocketFileLeftByAnInstanceThatDied) {
     test::writeBytes(paths.socket, "left over");
-    ASSERT_TRUE(first.claim(false, 0ms));
+    ASSERT_EQ(first.claim(Request::open, false, 0ms), Outcome::claimed);
     send("open\n");
-    EXPECT_EQ(openRequests, 1);
+    EXPECT_EQ(requests, std::vector{Request::open});
 }
 
 TEST_F(SingleInstanceTest, AnEndedInstanceLeavesTheSessionFree) {
     {
         SingleInstance earlier{paths};
-        ASSERT_TRUE(earlier.claim(false, 0ms));
+        ASSERT_EQ(earlier.claim(Request::open, false, 0ms), Outcome::claimed);
     }
     EXPECT_FALSE(std::filesystem::exists(paths.socket));
-    ASSERT_TRUE(first.claim(false, 0ms));
+    ASSERT_EQ(first.claim(Request::open, false, 0ms), Outcome::claimed);
     send("open\n");
-    EXPECT_EQ(openRequests, 1);
+    EXPECT_EQ(requests, std::vector{Request::open});
 }
 
 }  // namespace

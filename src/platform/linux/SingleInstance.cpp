@@ -9,6 +9,7 @@
 #include <QString>
 #include <algorithm>
 #include <cerrno>
+#include <cstddef>
 #include <memory>
 #include <thread>
 #include <utility>
@@ -19,7 +20,9 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
-const QByteArray openRequest = "open";
+using Request = SingleInstance::Request;
+using Outcome = SingleInstance::Outcome;
+
 // Longer than any request: a peer that sends more without ending its line is not one of ours.
 constexpr qsizetype maximumRequestSize = 16;
 constexpr auto retryInterval = 20ms;
@@ -51,16 +54,45 @@ SingleInstance::~SingleInstance() {
     lockFile_.reset();
 }
 
-bool SingleInstance::claim(bool waitForPrevious, std::chrono::milliseconds timeout) {
+std::string_view SingleInstance::lineFor(Request request) {
+    switch (request) {
+        case Request::open:
+            return "open";
+        case Request::toggle:
+            return "toggle";
+        case Request::settings:
+            return "settings";
+        case Request::quit:
+            return "quit";
+    }
+    return "open";
+}
+
+std::optional<Request> SingleInstance::requestFrom(std::string_view line) {
+    for (const Request request :
+         {Request::open, Request::toggle, Request::settings, Request::quit}) {
+        if (line == lineFor(request)) {
+            return request;
+        }
+    }
+    return std::nullopt;
+}
+
+bool SingleInstance::openLockFile() {
     if (!paths_) {
-        return true;
+        return false;
     }
     // Close-on-exec: a program this one starts, the instance that replaces it on a relaunch
     // above all, must not inherit the lock and keep it after this process ends.
     lockFile_.emplace(
         ::open(paths_->lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
-    if (!lockFile_->valid()) {
-        return true;
+    return lockFile_->valid();
+}
+
+Outcome SingleInstance::claim(Request request, bool waitForPrevious,
+                              std::chrono::milliseconds timeout) {
+    if (!openLockFile()) {
+        return Outcome::claimed;
     }
     auto attempt = tryLock();
     if (attempt == LockAttempt::busy && waitForPrevious) {
@@ -74,15 +106,25 @@ bool SingleInstance::claim(bool waitForPrevious, std::chrono::milliseconds timeo
     switch (attempt) {
         case LockAttempt::taken:
             listen();
-            return true;
+            return Outcome::claimed;
         case LockAttempt::busy:
             lockFile_.reset();
-            handOver();
-            return false;
+            return handOver(request);
         case LockAttempt::failed:
             break;
     }
-    return true;
+    return Outcome::claimed;
+}
+
+Outcome SingleInstance::deliver(Request request) {
+    if (!openLockFile()) {
+        return Outcome::notRunning;
+    }
+    const LockAttempt attempt = tryLock();
+    // Taking the lock only showed that nothing runs; letting go of it at once leaves the
+    // session free for the next start.
+    lockFile_.reset();
+    return attempt == LockAttempt::busy ? handOver(request) : Outcome::notRunning;
 }
 
 SingleInstance::LockAttempt SingleInstance::tryLock() {
@@ -122,32 +164,37 @@ void SingleInstance::acceptConnections() {
             if (end < 0 && received->size() <= maximumRequestSize) {
                 return;
             }
-            const bool asksToOpen = end >= 0 && received->left(end) == openRequest;
+            const std::optional<Request> request =
+                end >= 0 ? requestFrom(std::string_view(received->constData(),
+                                                        static_cast<std::size_t>(end)))
+                         : std::nullopt;
             connection->abort();
             connection->deleteLater();
-            if (asksToOpen && onOpenRequest) {
-                onOpenRequest();
+            if (request && onRequest) {
+                onRequest(*request);
             }
         });
     }
 }
 
-void SingleInstance::handOver() const {
+Outcome SingleInstance::handOver(Request request) const {
     const auto deadline = Clock::now() + handOverTimeout;
+    const std::string_view line = lineFor(request);
     for (;;) {
         QLocalSocket socket;
         socket.connectToServer(socketName(*paths_));
         if (socket.waitForConnected(remainingMilliseconds(deadline))) {
-            socket.write(openRequest + '\n');
+            socket.write(QByteArray(line.data(), static_cast<qsizetype>(line.size())) + '\n');
             socket.waitForBytesWritten(remainingMilliseconds(deadline));
+            const bool written = socket.bytesToWrite() == 0;
             socket.disconnectFromServer();
             if (socket.state() != QLocalSocket::UnconnectedState) {
                 socket.waitForDisconnected(remainingMilliseconds(deadline));
             }
-            return;
+            return written ? Outcome::delivered : Outcome::noAnswer;
         }
         if (Clock::now() + retryInterval >= deadline) {
-            return;
+            return Outcome::noAnswer;
         }
         std::this_thread::sleep_for(retryInterval);
     }

@@ -24,12 +24,22 @@ std::filesystem::path homeFolder() {
     return {};
 }
 
+// The folder an XDG base directory variable names, or `fallback` under the home folder: the
+// XDG base directory rules ignore a relative path.
+std::filesystem::path baseFolder(const char* variable, const std::filesystem::path& fallback) {
+    const char* value = std::getenv(variable);
+    return value != nullptr && value[0] == '/' ? std::filesystem::path(value)
+                                               : homeFolder() / fallback;
+}
+
 }  // namespace
 
 std::filesystem::path userConfigFolder() {
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    return configHome != nullptr && configHome[0] == '/' ? std::filesystem::path(configHome)
-                                                         : homeFolder() / ".config";
+    return baseFolder("XDG_CONFIG_HOME", ".config");
+}
+
+std::filesystem::path userStateFolder() {
+    return baseFolder("XDG_STATE_HOME", ".local/state");
 }
 
 }  // namespace platform

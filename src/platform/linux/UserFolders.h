@@ -8,4 +8,8 @@ namespace platform {
 /// absolute path.
 std::filesystem::path userConfigFolder();
 
+/// The user's folder for state worth keeping between runs, logs for one: $XDG_STATE_HOME, or
+/// ~/.local/state when that is not an absolute path.
+std::filesystem::path userStateFolder();
+
 }  // namespace platform
