@@ -7,9 +7,9 @@
 #include <QScreen>
 #include <QTextBoundaryFinder>
 
-#include "app/Frame.h"
-#include "app/SystemColors.h"
-#include "picker/DynamicColorView.h"
+#include "ui/DynamicColorView.h"
+#include "ui/Frame.h"
+#include "ui/SystemColors.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <QPalette>
 #include <algorithm>
 
-#include "app/SystemColors.h"
-#include "paste/SymbolImage.h"
+#include "ui/SymbolImage.h"
+#include "ui/SystemColors.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "Version.h"
 #include "menubar/StatusIcon.h"
-#include "paste/SymbolImage.h"
+#include "ui/SymbolImage.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <algorithm>
 
-#include "app/Frame.h"
-#include "app/SystemColors.h"
-#include "paste/StatusColors.h"
-#include "paste/SymbolImage.h"
+#include "ui/Frame.h"
+#include "ui/StatusColors.h"
+#include "ui/SymbolImage.h"
+#include "ui/SystemColors.h"
 
 namespace {
 

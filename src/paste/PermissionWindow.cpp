@@ -8,10 +8,10 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "app/Frame.h"
-#include "app/WindowLook.h"
 #include "paste/PastePermissionStatusView.h"
 #include "prefs/StoredPreferences.h"
+#include "ui/Frame.h"
+#include "ui/WindowLook.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "picker/EmojiCollectionViewItem.h"
 
-#include "app/SystemColors.h"
+#include "ui/SystemColors.h"
 
 EmojiCollectionViewItem::EmojiCollectionViewItem(QWidget* grid)
     : view_(new HoverTrackingView(grid)) {

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "app/SystemColors.h"
-#include "picker/EmojiFont.h"
+#include "ui/EmojiFont.h"
+#include "ui/SystemColors.h"
 
 namespace {
 

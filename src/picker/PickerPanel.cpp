@@ -6,9 +6,9 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-#include "app/Frame.h"
-#include "app/SystemColors.h"
 #include "platform/linux/KeyEventTranslation.h"
+#include "ui/Frame.h"
+#include "ui/SystemColors.h"
 
 namespace {
 

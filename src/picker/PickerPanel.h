@@ -5,10 +5,10 @@
 #include <memory>
 #include <vector>
 
-#include "picker/DynamicColorView.h"
 #include "picker/NonFocusableCollectionView.h"
 #include "picker/PickerController.h"
 #include "picker/PickerView.h"
+#include "ui/DynamicColorView.h"
 
 // The floating picker: a frameless panel above other windows with the query line, the grid,
 // the empty-state message and the footer. Its logic is the PickerController it owns.

@@ -2,8 +2,8 @@
 
 #include <QEvent>
 
-#include "app/Frame.h"
-#include "app/SystemColors.h"
+#include "ui/Frame.h"
+#include "ui/SystemColors.h"
 
 SectionHeaderView::SectionHeaderView(QWidget* parent)
     : QWidget(parent), titleLabel_(new QLabel(this)) {

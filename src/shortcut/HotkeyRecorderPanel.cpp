@@ -8,9 +8,9 @@
 #include <QWindow>
 #include <utility>
 
-#include "app/Frame.h"
-#include "app/SystemColors.h"
 #include "platform/linux/KeyEventTranslation.h"
+#include "ui/Frame.h"
+#include "ui/SystemColors.h"
 
 HotkeyRecorderPanel::HotkeyRecorderPanel()
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),

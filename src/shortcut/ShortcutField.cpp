@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "app/Frame.h"
-#include "app/SystemColors.h"
 #include "platform/linux/KeyEventTranslation.h"
+#include "ui/Frame.h"
+#include "ui/SystemColors.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <QCloseEvent>
 #include <QPointer>
 
-#include "app/Frame.h"
-#include "app/SystemColors.h"
-#include "app/WindowLook.h"
 #include "paste/PastePermissionMonitor.h"
-#include "picker/DynamicColorView.h"
+#include "ui/DynamicColorView.h"
+#include "ui/Frame.h"
+#include "ui/SystemColors.h"
+#include "ui/WindowLook.h"
 #include "windows/SidebarRowView.h"
 
 namespace {

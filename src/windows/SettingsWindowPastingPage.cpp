@@ -4,11 +4,11 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "app/Frame.h"
-#include "app/WindowLook.h"
 #include "paste/PastePermissionMonitor.h"
 #include "paste/PastePermissionStatusView.h"
 #include "prefs/StoredPreferences.h"
+#include "ui/Frame.h"
+#include "ui/WindowLook.h"
 #include "windows/SettingsWindow.h"
 
 namespace {

@@ -2,9 +2,9 @@
 #include <QLabel>
 #include <QPointer>
 
-#include "app/Frame.h"
-#include "app/WindowLook.h"
 #include "catalogue/SkinToneSettings.h"
+#include "ui/Frame.h"
+#include "ui/WindowLook.h"
 #include "windows/SettingsWindow.h"
 #include "windows/SkinToneSwatchView.h"
 

@@ -5,10 +5,10 @@
 #include <QPainter>
 #include <utility>
 
-#include "app/Frame.h"
-#include "app/SystemColors.h"
-#include "app/WindowLook.h"
-#include "paste/SymbolImage.h"
+#include "ui/Frame.h"
+#include "ui/SymbolImage.h"
+#include "ui/SystemColors.h"
+#include "ui/WindowLook.h"
 
 namespace {
 

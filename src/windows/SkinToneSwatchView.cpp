@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "app/SystemColors.h"
-#include "app/WindowLook.h"
-#include "picker/EmojiFont.h"
+#include "ui/EmojiFont.h"
+#include "ui/SystemColors.h"
+#include "ui/WindowLook.h"
 
 namespace {
 

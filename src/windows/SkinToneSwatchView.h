@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "app/Frame.h"
 #include "catalogue/SkinTone.h"
+#include "ui/Frame.h"
 
 class QLabel;
 

@@ -9,11 +9,11 @@
 #include <QStringList>
 #include <utility>
 
-#include "app/Frame.h"
-#include "app/SystemColors.h"
-#include "app/WindowLook.h"
-#include "picker/EmojiFont.h"
 #include "shortcut/ShortcutField.h"
+#include "ui/EmojiFont.h"
+#include "ui/Frame.h"
+#include "ui/SystemColors.h"
+#include "ui/WindowLook.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include "app/Frame.h"
-#include "app/SystemColors.h"
 #include "platform/fake/FakePlatform.h"
+#include "ui/Frame.h"
+#include "ui/SystemColors.h"
 
 namespace {
 

@@ -8,13 +8,13 @@
 #include <filesystem>
 #include <string>
 
-#include "app/Frame.h"
 #include "paste/PastePermissionStatusView.h"
 #include "paste/PermissionWindow.h"
-#include "paste/StatusColors.h"
 #include "platform/fake/FakePlatform.h"
 #include "prefs/StoredPreferences.h"
 #include "support/PastePermissionStates.h"
+#include "ui/Frame.h"
+#include "ui/StatusColors.h"
 
 namespace {
 

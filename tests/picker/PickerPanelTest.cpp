@@ -7,13 +7,13 @@
 #include <QPalette>
 #include <QScreen>
 
-#include "app/Frame.h"
-#include "app/SystemColors.h"
 #include "catalogue/EmojiDataStore.h"
 #include "picker/GridLayout.h"
 #include "picker/PickerPanel.h"
 #include "platform/fake/FakePlatform.h"
 #include "prefs/PreferenceKeys.h"
+#include "ui/Frame.h"
+#include "ui/SystemColors.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "app/Frame.h"
 #include "shortcut/HotkeyRecorderPanel.h"
+#include "ui/Frame.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <QMouseEvent>
 #include <QPalette>
 
-#include "app/Frame.h"
 #include "shortcut/ShortcutField.h"
+#include "ui/Frame.h"
 
 namespace {
 

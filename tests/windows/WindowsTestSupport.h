@@ -6,7 +6,7 @@
 
 #include <ostream>
 
-#include "app/Frame.h"
+#include "ui/Frame.h"
 
 class QLabel;
 class QWidget;

@@ -1,4 +1,4 @@
-#include "app/Frame.h"
+#include "ui/Frame.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "app/SystemColors.h"
+#include "ui/SystemColors.h"
 
 #include <QPalette>
 

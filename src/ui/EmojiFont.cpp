@@ -1,4 +1,4 @@
-#include "picker/EmojiFont.h"
+#include "ui/EmojiFont.h"
 
 QFont emojiFont(int pixelSize) {
     QFont font(QStringLiteral("Noto Color Emoji"));

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "app/SystemColors.h"
+#include "ui/SystemColors.h"
 
 // A plain rectangle filled with a named colour that follows the palette (light or dark).
 class DynamicColorView final : public QWidget {

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "app/Frame.h"
+#include "ui/Frame.h"
 
 namespace {
 

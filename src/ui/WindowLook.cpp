@@ -1,4 +1,4 @@
-#include "app/WindowLook.h"
+#include "ui/WindowLook.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -8,9 +8,9 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "app/Frame.h"
-#include "app/SystemColors.h"
-#include "picker/DynamicColorView.h"
+#include "ui/DynamicColorView.h"
+#include "ui/Frame.h"
+#include "ui/SystemColors.h"
 
 namespace {
 

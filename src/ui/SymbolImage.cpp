@@ -1,4 +1,4 @@
-#include "paste/SymbolImage.h"
+#include "ui/SymbolImage.h"
 
 #include <QPainter>
 #include <QString>

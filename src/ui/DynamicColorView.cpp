@@ -1,4 +1,4 @@
-#include "picker/DynamicColorView.h"
+#include "ui/DynamicColorView.h"
 
 #include <QEvent>
 #include <QPainter>
