@@ -6,8 +6,8 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-#include "platform/linux/KeyEventTranslation.h"
 #include "ui/Frame.h"
+#include "ui/KeyEventTranslation.h"
 #include "ui/SystemColors.h"
 
 namespace {
@@ -85,7 +85,7 @@ void PickerPanel::applyLabelColors() {
 }
 
 void PickerPanel::keyPressEvent(QKeyEvent* event) {
-    if (!controller_->keyDown(platform::keyEventFrom(*event))) {
+    if (!controller_->keyDown(keyEventFrom(*event))) {
         QWidget::keyPressEvent(event);
     }
 }

@@ -61,4 +61,8 @@ LoginItem& loginItem() {
     return require(installed.loginItem, "login item");
 }
 
+KeyboardLayout& keyboardLayout() {
+    return require(installed.keyboardLayout, "keyboard layout");
+}
+
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include "platform/DefaultsStore.h"
 #include "platform/HotkeyService.h"
 #include "platform/InputAccess.h"
+#include "platform/KeyboardLayout.h"
 #include "platform/KeystrokePoster.h"
 #include "platform/LoginItem.h"
 #include "platform/MainQueue.h"
@@ -24,6 +25,7 @@ struct Services {
     InputAccess* inputAccess = nullptr;
     HotkeyService* hotkeys = nullptr;
     LoginItem* loginItem = nullptr;
+    KeyboardLayout* keyboardLayout = nullptr;
 };
 
 /// Makes `services` the ones the program uses, and returns the ones it used before.
@@ -40,5 +42,6 @@ KeystrokePoster& keystrokes();
 InputAccess& inputAccess();
 HotkeyService& hotkeys();
 LoginItem& loginItem();
+KeyboardLayout& keyboardLayout();
 
 }  // namespace platform

@@ -8,8 +8,8 @@
 #include <QWindow>
 #include <utility>
 
-#include "platform/linux/KeyEventTranslation.h"
 #include "ui/Frame.h"
+#include "ui/KeyEventTranslation.h"
 #include "ui/SystemColors.h"
 
 HotkeyRecorderPanel::HotkeyRecorderPanel()
@@ -78,7 +78,7 @@ bool HotkeyRecorderPanel::event(QEvent* event) {
 }
 
 void HotkeyRecorderPanel::keyPressEvent(QKeyEvent* event) {
-    keyDown(platform::keyEventFrom(*event));
+    keyDown(keyEventFrom(*event));
 }
 
 void HotkeyRecorderPanel::mousePressEvent(QMouseEvent* event) {

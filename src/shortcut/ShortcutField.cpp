@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "platform/linux/KeyEventTranslation.h"
 #include "ui/Frame.h"
+#include "ui/KeyEventTranslation.h"
 #include "ui/SystemColors.h"
 
 namespace {
@@ -105,7 +105,7 @@ bool ShortcutField::event(QEvent* event) {
 }
 
 void ShortcutField::keyPressEvent(QKeyEvent* event) {
-    if (!keyDown(platform::keyEventFrom(*event))) {
+    if (!keyDown(keyEventFrom(*event))) {
         QWidget::keyPressEvent(event);
     }
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "platform/KeyCodeTable.h"
 #include "platform/KeyEvent.h"
-#include "platform/linux/KeyCodeTable.h"
 
 namespace {
 

@@ -5,14 +5,15 @@
 #include <QWidget>
 #include <cstdio>
 
-#include "platform/linux/KeyEventTranslation.h"
+#include "platform/linux/LinuxPlatform.h"
+#include "ui/KeyEventTranslation.h"
 
 namespace {
 
 class KeyEventsWindow final : public QWidget {
 protected:
     void keyPressEvent(QKeyEvent* event) override {
-        const platform::KeyEvent key = platform::keyEventFrom(*event);
+        const platform::KeyEvent key = keyEventFrom(*event);
         std::printf("code=%u flags=%#llx chars=", key.keyCode,
                     static_cast<unsigned long long>(key.modifierFlags));
         if (!key.charactersIgnoringModifiers) {
@@ -30,6 +31,7 @@ protected:
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    const platform::LinuxPlatform platform;
     KeyEventsWindow window;
     window.setWindowTitle(QStringLiteral("Zembril key events"));
     window.resize(300, 200);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QScreen>
 
+#include "platform/fake/FakePlatform.h"
 #include "shortcut/HotkeyRecorderPanel.h"
 #include "ui/Frame.h"
 
@@ -25,6 +26,8 @@ protected:
         panel_.makeKeyAndOrderFront();
     }
 
+    // Key presses are read through its keyboard layout.
+    platform::FakePlatform services_;
     HotkeyRecorderPanel panel_;
     std::vector<std::optional<Hotkey>> results_;
 };

@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "platform/linux/LinuxPlatform.h"
 #include "shortcut/HotkeyRecorderPanel.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    const platform::LinuxPlatform services;
     HotkeyRecorderPanel panel;
     panel.completion = [](std::optional<Hotkey> hotkey) {
         if (hotkey) {

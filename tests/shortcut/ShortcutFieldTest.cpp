@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPalette>
 
+#include "platform/fake/FakePlatform.h"
 #include "shortcut/ShortcutField.h"
 #include "ui/Frame.h"
 
@@ -55,6 +56,8 @@ protected:
         ASSERT_TRUE(window_.grab().save(QDir::current().filePath(name + ".png")));
     }
 
+    // Key presses are read through its keyboard layout.
+    platform::FakePlatform services_;
     QWidget window_;
     ShortcutField field_{&window_};
     QLineEdit other_{&window_};

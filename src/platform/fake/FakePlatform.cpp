@@ -11,7 +11,8 @@ FakePlatform::FakePlatform()
                                  .keystrokes = &keystrokes,
                                  .inputAccess = &inputAccess,
                                  .hotkeys = &hotkeys,
-                                 .loginItem = &loginItem})) {}
+                                 .loginItem = &loginItem,
+                                 .keyboardLayout = &keyboardLayout})) {}
 
 FakePlatform::~FakePlatform() {
     install(previous_);

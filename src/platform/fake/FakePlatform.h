@@ -5,6 +5,7 @@
 #include "platform/fake/FakeDefaultsStore.h"
 #include "platform/fake/FakeHotkeyService.h"
 #include "platform/fake/FakeInputAccess.h"
+#include "platform/fake/FakeKeyboardLayout.h"
 #include "platform/fake/FakeKeystrokePoster.h"
 #include "platform/fake/FakeLoginItem.h"
 #include "platform/fake/FakeMainQueue.h"
@@ -33,6 +34,7 @@ public:
     FakeInputAccess inputAccess{calls};
     FakeHotkeyService hotkeys{calls};
     FakeLoginItem loginItem{calls};
+    FakeKeyboardLayout keyboardLayout;
 
 private:
     Services previous_;

@@ -12,7 +12,8 @@ LinuxPlatform::LinuxPlatform()
                                  .keystrokes = &keystrokes_,
                                  .inputAccess = &inputAccess_,
                                  .hotkeys = &hotkeys_,
-                                 .loginItem = &loginItem_})) {}
+                                 .loginItem = &loginItem_,
+                                 .keyboardLayout = &keyboardLayout_})) {}
 
 LinuxPlatform::~LinuxPlatform() {
     install(previous_);

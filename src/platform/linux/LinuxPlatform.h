@@ -7,6 +7,7 @@
 #include "platform/linux/QtPasteboard.h"
 #include "platform/linux/X11HotkeyService.h"
 #include "platform/linux/X11InputAccess.h"
+#include "platform/linux/X11KeyboardLayout.h"
 #include "platform/linux/X11Workspace.h"
 #include "platform/linux/XDisplayConnection.h"
 #include "platform/linux/XTestKeystrokePoster.h"
@@ -35,6 +36,7 @@ private:
     X11HotkeyService hotkeys_;
     XdgAutostartLoginItem loginItem_{XdgAutostartLoginItem::defaultEntryPath(),
                                      XdgAutostartLoginItem::runningExecutable()};
+    X11KeyboardLayout keyboardLayout_;
     Services previous_;
 };
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <utility>
 
-#include "platform/linux/KeyCodeTable.h"
+#include "platform/KeyCodeTable.h"
 
 // Xlib after Qt: its macros (None, KeyPress, Bool, ...) would break Qt's headers.
 #include <X11/XKBlib.h>

@@ -1,14 +1,14 @@
-#include "platform/linux/KeyEventTranslation.h"
+#include "platform/linux/X11KeyboardLayout.h"
 
 #include <xkbcommon/xkbcommon-x11.h>
 #include <xkbcommon/xkbcommon.h>
 
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <memory>
 
-#include "platform/linux/KeyCodeTable.h"
+#include "platform/KeyCodeTable.h"
+#include "platform/KeyEvent.h"
 
 namespace platform {
 namespace {
@@ -22,17 +22,39 @@ constexpr int xGroupShift = 13;
 constexpr std::uint8_t xkbNewKeyboardNotify = 0;
 constexpr std::uint8_t xkbMapNotify = 1;
 
-// The current keyboard layout as the X server describes it, for reading what a key types at a
-// given shift level whatever other modifiers are held. It is read again after the layout or
-// the key mapping changes (setxkbmap, a layout switch that loads another keymap).
-class ShiftLevelKeyboard final : public QAbstractNativeEventFilter {
+}  // namespace
+
+// The current keymap as the X server describes it, for reading what a key types at a given
+// shift level whatever other modifiers are held.
+class X11KeyboardLayout::Keymap final : public QAbstractNativeEventFilter {
 public:
-    static ShiftLevelKeyboard* instance() {
-        static const std::unique_ptr<ShiftLevelKeyboard> keyboard = make();
-        return keyboard.get();
+    /// The keymap of Qt's X connection; none without one, or when the server lacks XKB.
+    static std::unique_ptr<Keymap> make() {
+        auto* x11 = qGuiApp != nullptr
+                        ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
+                        : nullptr;
+        if (x11 == nullptr || x11->connection() == nullptr) {
+            return nullptr;
+        }
+        xcb_connection_t* connection = x11->connection();
+        std::uint8_t firstEvent = 0;
+        if (xkb_x11_setup_xkb_extension(connection, XKB_X11_MIN_MAJOR_XKB_VERSION,
+                                        XKB_X11_MIN_MINOR_XKB_VERSION,
+                                        XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr,
+                                        &firstEvent, nullptr) == 0) {
+            return nullptr;
+        }
+        Context context(xkb_context_new(XKB_CONTEXT_NO_FLAGS), &xkb_context_unref);
+        if (!context) {
+            return nullptr;
+        }
+        std::unique_ptr<Keymap> keyboard(new Keymap(connection, firstEvent, std::move(context)));
+        qGuiApp->installNativeEventFilter(keyboard.get());
+        keyboard->load();
+        return keyboard;
     }
 
-    ~ShiftLevelKeyboard() override {
+    ~Keymap() override {
         if (qGuiApp != nullptr) {
             qGuiApp->removeNativeEventFilter(this);
         }
@@ -79,37 +101,11 @@ public:
 
 private:
     using Context = std::unique_ptr<xkb_context, decltype(&xkb_context_unref)>;
-    using Keymap = std::unique_ptr<xkb_keymap, decltype(&xkb_keymap_unref)>;
+    using KeymapHandle = std::unique_ptr<xkb_keymap, decltype(&xkb_keymap_unref)>;
     using State = std::unique_ptr<xkb_state, decltype(&xkb_state_unref)>;
 
-    ShiftLevelKeyboard(xcb_connection_t* connection, std::uint8_t xkbFirstEvent, Context context)
+    Keymap(xcb_connection_t* connection, std::uint8_t xkbFirstEvent, Context context)
         : connection_(connection), xkbFirstEvent_(xkbFirstEvent), context_(std::move(context)) {}
-
-    static std::unique_ptr<ShiftLevelKeyboard> make() {
-        auto* x11 = qGuiApp != nullptr
-                        ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
-                        : nullptr;
-        if (x11 == nullptr || x11->connection() == nullptr) {
-            return nullptr;
-        }
-        xcb_connection_t* connection = x11->connection();
-        std::uint8_t firstEvent = 0;
-        if (xkb_x11_setup_xkb_extension(connection, XKB_X11_MIN_MAJOR_XKB_VERSION,
-                                        XKB_X11_MIN_MINOR_XKB_VERSION,
-                                        XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr,
-                                        &firstEvent, nullptr) == 0) {
-            return nullptr;
-        }
-        Context context(xkb_context_new(XKB_CONTEXT_NO_FLAGS), &xkb_context_unref);
-        if (!context) {
-            return nullptr;
-        }
-        std::unique_ptr<ShiftLevelKeyboard> keyboard(
-            new ShiftLevelKeyboard(connection, firstEvent, std::move(context)));
-        qGuiApp->installNativeEventFilter(keyboard.get());
-        keyboard->load();
-        return keyboard;
-    }
 
     void load() {
         stale_ = false;
@@ -137,7 +133,7 @@ private:
     xcb_connection_t* connection_;
     std::uint8_t xkbFirstEvent_;
     Context context_;
-    Keymap keymap_{nullptr, &xkb_keymap_unref};
+    KeymapHandle keymap_{nullptr, &xkb_keymap_unref};
     State state_{nullptr, &xkb_state_unref};
     xkb_mod_mask_t shiftMask_ = 0;
     xkb_mod_mask_t lockMask_ = 0;
@@ -145,54 +141,27 @@ private:
     bool stale_ = false;
 };
 
-std::uint64_t modifierFlagsOf(const QKeyEvent& event) {
-    const Qt::KeyboardModifiers modifiers = event.modifiers();
-    std::uint64_t flags = 0;
-    if (modifiers & Qt::ShiftModifier) {
-        flags |= modifierFlag::shift;
-    }
-    if (modifiers & Qt::ControlModifier) {
-        flags |= modifierFlag::control;
-    }
-    if (modifiers & Qt::AltModifier) {
-        flags |= modifierFlag::option;
-    }
-    if (modifiers & Qt::MetaModifier) {  // Super on X11
-        flags |= modifierFlag::command;
-    }
-    if ((event.nativeModifiers() & xLockMask) != 0) {
-        flags |= modifierFlag::capsLock;
-    }
-    return flags;
+X11KeyboardLayout::X11KeyboardLayout() = default;
+
+X11KeyboardLayout::~X11KeyboardLayout() = default;
+
+std::uint16_t X11KeyboardLayout::keyCodeOf(std::uint32_t scanCode) const {
+    return keyCodeOfXKey(scanCode).value_or(keyCode::unknown);
 }
 
-// Without an X keyboard to ask (the offscreen platform), the event's own text is the best
-// answer when the only modifier is Shift.
-std::optional<std::string> textOf(const QKeyEvent& event) {
-    const QList<uint> scalars = event.text().toUcs4();
-    if (scalars.isEmpty()) {
-        return std::nullopt;
+std::optional<std::string> X11KeyboardLayout::charactersAtShiftLevel(
+    std::uint32_t scanCode, std::uint32_t nativeModifiers) {
+    // Qt's connection exists only once the application object does, which the layout may
+    // outlive in its making.
+    if (!triedKeymap_) {
+        triedKeymap_ = true;
+        keymap_ = Keymap::make();
     }
-    const QChar::Category category = QChar::category(static_cast<char32_t>(scalars.front()));
-    if (category == QChar::Other_Control || category == QChar::Other_Format) {
-        return std::nullopt;
-    }
-    return event.text().toStdString();
+    return keymap_ ? keymap_->characters(scanCode, nativeModifiers) : std::nullopt;
 }
 
-}  // namespace
-
-KeyEvent keyEventFrom(const QKeyEvent& event) {
-    KeyEvent result;
-    result.keyCode = keyCodeOfXKey(event.nativeScanCode()).value_or(keyCode::unknown);
-    result.modifierFlags = modifierFlagsOf(event);
-    if (ShiftLevelKeyboard* keyboard = ShiftLevelKeyboard::instance()) {
-        result.charactersIgnoringModifiers =
-            keyboard->characters(event.nativeScanCode(), event.nativeModifiers());
-    } else {
-        result.charactersIgnoringModifiers = textOf(event);
-    }
-    return result;
+bool X11KeyboardLayout::capsLockIsOn(std::uint32_t nativeModifiers) const {
+    return (nativeModifiers & xLockMask) != 0;
 }
 
 }  // namespace platform

@@ -1,4 +1,4 @@
-#include "platform/linux/KeyCodeTable.h"
+#include "platform/KeyCodeTable.h"
 
 #include <algorithm>
 #include <iterator>
