@@ -8,9 +8,9 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "paste/PastePermissionStatusView.h"
-#include "prefs/StoredPreferences.h"
+#include "paste/PastePermissionPrompt.h"
 #include "ui/Frame.h"
+#include "ui/PastePermissionStatusView.h"
 #include "ui/WindowLook.h"
 
 namespace {
@@ -113,41 +113,24 @@ void PermissionWindow::present() {
 
 void PermissionWindow::apply(State state) {
     state_ = state;
-    statusView_->update(state);
-    switch (state) {
-        case State::granted:
-            primaryButton_->setText("Done");
-            hintLabel_->setText("You’re all set.");
-            break;
-        case State::needsAccessibility:
-            if (prefs::pastePermissionRequested()) {
-                primaryButton_->setText("Open Privacy && Security");
-                hintLabel_->setText(
-                    "Turn on Zembril under Privacy & Security → Accessibility. Not listed? Click "
-                    "+ and add Zembril from Applications.");
-            } else {
-                primaryButton_->setText("Allow Pasting…");
-                hintLabel_->setText("macOS will ask you to confirm.");
-            }
-            break;
-        case State::needsRestart:
-            primaryButton_->setText("Restart Zembril");
-            hintLabel_->setText("macOS applies the change the next time Zembril starts.");
-            break;
-    }
-    skipButton_->setVisible(state != State::granted);
+    const PastePermissionPrompt prompt = PastePermissionPrompt::forState(state);
+    statusView_->display(prompt.statusSymbol, prompt.statusTone,
+                         QString::fromStdString(prompt.statusText));
+    primaryButton_->setText(buttonTitle(prompt.buttonTitle));
+    hintLabel_->setText(QString::fromStdString(prompt.hint));
+    skipButton_->setVisible(prompt.offersSkip);
 }
 
 void PermissionWindow::primaryClicked() {
-    switch (state_) {
-        case State::granted:
+    switch (PastePermissionPrompt::forState(state_).action) {
+        case PastePermissionPrompt::Action::finish:
             close();
             break;
-        case State::needsAccessibility:
+        case PastePermissionPrompt::Action::requestAccess:
             PastePermission::requestAccess();
             apply(state_);
             break;
-        case State::needsRestart:
+        case PastePermissionPrompt::Action::restart:
             if (onRestart) {
                 onRestart();
             }

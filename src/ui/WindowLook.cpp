@@ -33,6 +33,11 @@ QFont systemFont(int pixelSize, QFont::Weight weight) {
     return font;
 }
 
+QString buttonTitle(std::string_view title) {
+    return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()))
+        .replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 QLabel* makeLabel(const QString& text, const QFont& font, Qt::Alignment alignment,
                   QWidget* parent) {
     auto* label = new QLabel(text, parent);

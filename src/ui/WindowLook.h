@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <QString>
 #include <Qt>
+#include <string_view>
 
 struct Frame;
 class QLabel;
@@ -22,6 +23,9 @@ void fillWithWindowBackground(QWidget& window);
 /// The application font at `pixelSize` with `weight`.
 QFont systemFont(int pixelSize, QFont::Weight weight = QFont::Normal);
 /// A plain-text label on one line.
+/// `title` (UTF-8) as a push button shows it: an ampersand is itself, not a mnemonic marker.
+QString buttonTitle(std::string_view title);
+
 QLabel* makeLabel(const QString& text, const QFont& font, Qt::Alignment alignment, QWidget* parent);
 /// A plain-text label that wraps at its width and starts at its top.
 QLabel* makeWrappingLabel(const QString& text, const QFont& font, Qt::Alignment alignment,

@@ -5,9 +5,9 @@
 #include <QPushButton>
 
 #include "paste/PastePermissionMonitor.h"
-#include "paste/PastePermissionStatusView.h"
-#include "prefs/StoredPreferences.h"
+#include "paste/PastePermissionPrompt.h"
 #include "ui/Frame.h"
+#include "ui/PastePermissionStatusView.h"
 #include "ui/WindowLook.h"
 #include "windows/SettingsWindow.h"
 
@@ -55,31 +55,23 @@ QWidget* SettingsWindow::buildPastingView() {
 
 void SettingsWindow::applyPasteState(State state) {
     pasteState_ = state;
-    pasteStatusView_->update(state);
-    switch (state) {
-        case State::granted:
-            break;
-        case State::needsAccessibility:
-            pasteButton_->setText(prefs::pastePermissionRequested()
-                                      ? QStringLiteral("Open Privacy && Security")
-                                      : QStringLiteral("Allow Pasting…"));
-            break;
-        case State::needsRestart:
-            pasteButton_->setText(QStringLiteral("Restart Zembril"));
-            break;
-    }
-    pasteButton_->setVisible(state != State::granted);
+    const PastePermissionPrompt prompt = PastePermissionPrompt::forState(state);
+    pasteStatusView_->display(prompt.statusSymbol, prompt.statusTone,
+                              QString::fromStdString(prompt.statusText));
+    pasteButton_->setText(buttonTitle(prompt.buttonTitle));
+    // The page needs no button once nothing is left to do; it has no hint.
+    pasteButton_->setVisible(prompt.action != PastePermissionPrompt::Action::finish);
 }
 
 void SettingsWindow::pasteButtonClicked() {
-    switch (pasteState_) {
-        case State::granted:
+    switch (PastePermissionPrompt::forState(pasteState_).action) {
+        case PastePermissionPrompt::Action::finish:
             break;
-        case State::needsAccessibility:
+        case PastePermissionPrompt::Action::requestAccess:
             PastePermission::requestAccess();
             applyPasteState(pasteState_);
             break;
-        case State::needsRestart:
+        case PastePermissionPrompt::Action::restart:
             if (onRestart) {
                 onRestart();
             }

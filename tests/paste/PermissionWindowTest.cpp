@@ -8,12 +8,13 @@
 #include <filesystem>
 #include <string>
 
-#include "paste/PastePermissionStatusView.h"
+#include "paste/PastePermissionPrompt.h"
 #include "paste/PermissionWindow.h"
 #include "platform/fake/FakePlatform.h"
 #include "prefs/StoredPreferences.h"
 #include "support/PastePermissionStates.h"
 #include "ui/Frame.h"
+#include "ui/PastePermissionStatusView.h"
 #include "ui/StatusColors.h"
 
 namespace {
@@ -224,6 +225,12 @@ TEST_F(PermissionWindowTest, RestartButtonCallsOnRestartAndStaysOpen) {
     EXPECT_TRUE(window.isVisible());
 }
 
+// The status row as both permission windows fill it.
+void showPrompt(PastePermissionStatusView& row, State state) {
+    const PastePermissionPrompt prompt = PastePermissionPrompt::forState(state);
+    row.display(prompt.statusSymbol, prompt.statusTone, QString::fromStdString(prompt.statusText));
+}
+
 TEST_F(PermissionWindowTest, StatusRowCentresSymbolAndTextTogether) {
     for (const State state : {State::granted, State::needsAccessibility, State::needsRestart}) {
         SCOPED_TRACE(nameOf(state));
@@ -231,7 +238,7 @@ TEST_F(PermissionWindowTest, StatusRowCentresSymbolAndTextTogether) {
         PastePermissionStatusView row;
         row.resize(340, 24);
         row.show();
-        row.update(state);
+        showPrompt(row, state);
         const int textWidth = row.label()->width();
         const Frame icon = frameOf(*row.iconView());
         EXPECT_EQ(icon, (Frame{(340 - (textWidth + 24)) / 2, 3, 18, 18}));
@@ -252,7 +259,7 @@ TEST_F(PermissionWindowTest, StatusSymbolsAreTintedByState) {
         SCOPED_TRACE(nameOf(state));
         PastePermissionStatusView row;
         row.resize(340, 24);
-        row.update(state);
+        showPrompt(row, state);
         const QImage symbol = row.iconView()->pixmap().toImage();
         ASSERT_FALSE(symbol.isNull()) << "the symbol ships in resources/icons";
         // Just inside the left edge of the filled circle.

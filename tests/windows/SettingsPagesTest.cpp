@@ -8,10 +8,10 @@
 
 #include "WindowsTestSupport.h"
 #include "paste/PastePermissionMonitor.h"
-#include "paste/PastePermissionStatusView.h"
 #include "platform/fake/FakePlatform.h"
 #include "prefs/StoredPreferences.h"
 #include "support/PastePermissionStates.h"
+#include "ui/PastePermissionStatusView.h"
 #include "windows/SettingsWindow.h"
 #include "windows/SidebarRowView.h"
 #include "windows/SkinToneSwatchView.h"

@@ -1,21 +1,24 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <optional>
+#include <string>
+#include <string_view>
 
-#include "paste/PastePermission.h"
+#include "ui/StatusTone.h"
 
 class QLabel;
 
-// One row that shows a paste permission state: a coloured symbol and a short text, centred
-// together as one group.
+// One row that shows where the paste permission stands: a symbol tinted by its tone and a short
+// text, centred together as one group.
 class PastePermissionStatusView final : public QWidget {
 public:
     explicit PastePermissionStatusView(QWidget* parent = nullptr);
 
-    using QWidget::update;
-    /// Shows `state`: its symbol, tint, text and text colour.
-    void update(PastePermission::State state);
+    /// Shows the symbol named `symbol` tinted for `tone`, and `text`; a neutral text is
+    /// secondary.
+    void display(std::string_view symbol, StatusTone tone, const QString& text);
     /// Centres the symbol and the text, as one group, in the row.
     void layOut();
 
@@ -29,5 +32,10 @@ protected:
 private:
     QLabel* iconView_;
     QLabel* label_;
-    std::optional<PastePermission::State> state_;
+    struct Shown {
+        std::string symbol;
+        StatusTone tone;
+        QString text;
+    };
+    std::optional<Shown> shown_;
 };
