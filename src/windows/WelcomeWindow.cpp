@@ -9,11 +9,11 @@
 #include <QStringList>
 #include <utility>
 
-#include "shortcut/ShortcutField.h"
 #include "ui/EmojiFont.h"
 #include "ui/Frame.h"
 #include "ui/SystemColors.h"
 #include "ui/WindowLook.h"
+#include "windows/ShortcutField.h"
 
 namespace {
 

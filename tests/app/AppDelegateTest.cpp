@@ -22,9 +22,9 @@
 #include "shortcut/HotkeyMonitor.h"
 #include "shortcut/HotkeyRecorderPanel.h"
 #include "shortcut/HotkeySettings.h"
-#include "shortcut/ShortcutField.h"
 #include "support/PastePermissionStates.h"
 #include "windows/SettingsWindow.h"
+#include "windows/ShortcutField.h"
 #include "windows/WelcomeWindow.h"
 
 namespace {

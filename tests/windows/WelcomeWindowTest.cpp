@@ -13,7 +13,7 @@
 
 #include "WindowsTestSupport.h"
 #include "platform/fake/FakePlatform.h"
-#include "shortcut/ShortcutField.h"
+#include "windows/ShortcutField.h"
 #include "windows/WelcomeWindow.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <QPalette>
 
 #include "platform/fake/FakePlatform.h"
-#include "shortcut/ShortcutField.h"
 #include "ui/Frame.h"
+#include "windows/ShortcutField.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shortcut/ShortcutField.h"
+#include "windows/ShortcutField.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
