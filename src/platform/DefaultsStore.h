@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/DefaultsValue.h"
 
@@ -23,6 +25,9 @@ public:
     virtual void setObject(std::string_view key, const DefaultsValue& value) = 0;
     /// Removes `key`; nothing happens when it is absent.
     virtual void removeObject(std::string_view key) = 0;
+    /// Stores every value under its key in one write: a reader, in this process or another,
+    /// sees all of them or none.
+    virtual void setObjects(const std::vector<std::pair<std::string, DefaultsValue>>& values) = 0;
 
     /// 0 when absent or not convertible (see integerValue).
     std::int64_t integer(std::string_view key) const;

@@ -41,10 +41,13 @@ std::optional<StoredShortcut> shortcut() {
 }
 
 void setShortcut(const StoredShortcut& shortcut) {
-    auto& store = platform::defaults();
-    store.setInteger(keys::hotkeyKeyCode, shortcut.keyCode);
-    store.setInteger(keys::hotkeyModifiers, shortcut.modifiers);
-    store.setString(keys::hotkeyDisplayString, shortcut.displayString);
+    // One write: a relaunching instance may read the file at any moment, and must never find
+    // the new key with the old modifiers.
+    platform::defaults().setObjects({
+        {std::string(keys::hotkeyKeyCode), std::int64_t{shortcut.keyCode}},
+        {std::string(keys::hotkeyModifiers), std::int64_t{shortcut.modifiers}},
+        {std::string(keys::hotkeyDisplayString), shortcut.displayString},
+    });
 }
 
 std::vector<std::string> recentEmoji() {

@@ -2,8 +2,9 @@
 // or kill one in the middle of a write.
 //
 //   preferences_writer <file> churn
-//       stores "marker", then rewrites "items" without end: round i stores i % 9 copies of the
-//       decimal text of i. Writes one byte to standard output once the first round is stored.
+//       stores "marker", then rewrites "items" and "round" together without end: round i
+//       stores i % 9 copies of the decimal text of i, and i. Writes one byte to standard output
+//       once the first round is stored.
 //   preferences_writer <file> count <key> <n>
 //       stores 1, 2, ... n under <key>, checking before each write that the previous one is
 //       still there; exits with status 3 as soon as another writer has lost it.
@@ -23,7 +24,8 @@ namespace {
     store.setString("marker", "kept");
     for (std::int64_t round = 0;; ++round) {
         const auto count = static_cast<std::size_t>(round % 9);
-        store.setStringArray("items", platform::StringArray(count, std::to_string(round)));
+        store.setObjects(
+            {{"items", platform::StringArray(count, std::to_string(round))}, {"round", round}});
         if (round == 0) {
             const char started = 's';
             if (::write(STDOUT_FILENO, &started, 1) != 1) {

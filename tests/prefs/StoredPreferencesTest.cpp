@@ -53,9 +53,11 @@ TEST_F(StoredPreferencesTest, ShortcutExistsOnlyAsAWholeRecord) {
     }
 }
 
-TEST_F(StoredPreferencesTest, ShortcutRoundTripsAndOverwrites) {
+TEST_F(StoredPreferencesTest, ShortcutRoundTripsAndOverwritesInOneWriteEach) {
     prefs::setShortcut({49, 0xC0000, "⌃⌥Space"});
     prefs::setShortcut({0, 0x100000, "⌘A"});
+    // A reader between two writes would find half of a shortcut.
+    EXPECT_EQ(store_.writeCount(), 2u);
     EXPECT_EQ(prefs::shortcut(), (prefs::StoredShortcut{0, 0x100000, "⌘A"}));
     EXPECT_EQ(store_.integer(prefs::keys::hotkeyKeyCode), 0);
     EXPECT_EQ(store_.integer(prefs::keys::hotkeyModifiers), 0x100000);

@@ -15,6 +15,14 @@ void FakeDefaultsStore::setObject(std::string_view key, const DefaultsValue& val
     ++writeCount_;
 }
 
+void FakeDefaultsStore::setObjects(
+    const std::vector<std::pair<std::string, DefaultsValue>>& values) {
+    for (const auto& [key, value] : values) {
+        values_.insert_or_assign(key, value);
+    }
+    ++writeCount_;
+}
+
 void FakeDefaultsStore::removeObject(std::string_view key) {
     const auto found = values_.find(key);
     if (found != values_.end()) {

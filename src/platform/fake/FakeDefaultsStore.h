@@ -13,6 +13,7 @@ public:
     std::optional<DefaultsValue> object(std::string_view key) const override;
     void setObject(std::string_view key, const DefaultsValue& value) override;
     void removeObject(std::string_view key) override;
+    void setObjects(const std::vector<std::pair<std::string, DefaultsValue>>& values) override;
 
     std::size_t writeCount() const { return writeCount_; }
     const std::map<std::string, DefaultsValue, std::less<>>& values() const { return values_; }

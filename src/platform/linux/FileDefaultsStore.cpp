@@ -54,13 +54,23 @@ std::optional<DefaultsValue> FileDefaultsStore::object(std::string_view key) con
 }
 
 void FileDefaultsStore::setObject(std::string_view key, const DefaultsValue& value) {
-    write(key, &value);
+    write({{key, &value}});
 }
 
 void FileDefaultsStore::removeObject(std::string_view key) {
     if (object(key)) {
-        write(key, nullptr);
+        write({{key, nullptr}});
     }
+}
+
+void FileDefaultsStore::setObjects(
+    const std::vector<std::pair<std::string, DefaultsValue>>& values) {
+    std::vector<Change> changes;
+    changes.reserve(values.size());
+    for (const auto& [key, value] : values) {
+        changes.push_back({key, &value});
+    }
+    write(changes);
 }
 
 void FileDefaultsStore::refresh() const {
@@ -83,7 +93,7 @@ void FileDefaultsStore::refresh() const {
     }
 }
 
-void FileDefaultsStore::write(std::string_view key, const DefaultsValue* value) {
+void FileDefaultsStore::write(const std::vector<Change>& changes) {
     try {
         const auto folder = path_.parent_path();
         if (!folder.empty() && !createPrivateFolders(folder)) {
@@ -105,9 +115,16 @@ void FileDefaultsStore::write(std::string_view key, const DefaultsValue* value) 
         if (!preferences) {
             preferences = nlohmann::json::object();
         }
-        if (value != nullptr) {
-            (*preferences)[std::string(key)] = jsonValue(*value);
-        } else if (preferences->erase(std::string(key)) == 0) {
+        bool changed = false;
+        for (const auto& [key, value] : changes) {
+            if (value != nullptr) {
+                (*preferences)[std::string(key)] = jsonValue(*value);
+                changed = true;
+            } else if (preferences->erase(std::string(key)) > 0) {
+                changed = true;
+            }
+        }
+        if (!changed) {
             return;
         }
 

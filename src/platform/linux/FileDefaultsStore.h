@@ -24,12 +24,18 @@ public:
     std::optional<DefaultsValue> object(std::string_view key) const override;
     void setObject(std::string_view key, const DefaultsValue& value) override;
     void removeObject(std::string_view key) override;
+    void setObjects(const std::vector<std::pair<std::string, DefaultsValue>>& values) override;
 
 private:
     /// Brings the cache up to date with the file.
     void refresh() const;
-    /// Stores `value` under `key`, or removes `key` when `value` is null.
-    void write(std::string_view key, const DefaultsValue* value);
+    /// A key to store a value under, or to remove when it has none.
+    struct Change {
+        std::string_view key;
+        const DefaultsValue* value;
+    };
+    /// Applies every change in one replacement of the file, under its lock.
+    void write(const std::vector<Change>& changes);
 
     std::filesystem::path path_;
     // The last file read, so that an unchanged file is not parsed again.
