@@ -33,7 +33,7 @@ AppDelegate::AppDelegate() : noticePanel_(std::make_unique<NoticePanel>()) {}
 
 AppDelegate::~AppDelegate() = default;
 
-void AppDelegate::applicationDidFinishLaunching() {
+void AppDelegate::finishLaunching() {
     panel_ = std::make_unique<PickerPanel>();
     panel_->controller().onPaste =
         weakly(this, [](AppDelegate& self, const std::string& emoji) { self.handlePaste(emoji); });
@@ -69,7 +69,7 @@ void AppDelegate::toggle() {
         panel_->dismiss();
         return;
     }
-    capturedFrontmostApp_ = platform::workspace().frontmostWindow();
+    capturedTargetWindow_ = platform::workspace().frontmostWindow();
     timing::mark("picker-opening");
     panel_->present();
 }
@@ -81,7 +81,7 @@ void AppDelegate::openPicker() {
 }
 
 std::optional<platform::TargetWindow> AppDelegate::takePick(const std::string& emoji) {
-    std::optional<platform::TargetWindow> target = capturedFrontmostApp_;
+    std::optional<platform::TargetWindow> target = capturedTargetWindow_;
     panel_->dismiss();
     RecentsStore::record(emoji);
     return target;

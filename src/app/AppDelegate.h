@@ -29,7 +29,7 @@ public:
 
     /// Builds the picker and the tray item, registers the stored shortcut or starts the first
     /// run, and resumes an interrupted permission setup. Called once, from the event loop.
-    void applicationDidFinishLaunching();
+    void finishLaunching();
 
     /// Hides the picker when it is shown; otherwise remembers the window in front and opens it.
     void toggle();
@@ -46,8 +46,8 @@ public:
     PermissionWindow* permissionWindow() const { return permissionWindow_.get(); }
     NoticePanel& noticePanel() const { return *noticePanel_; }
     StatusItemController* statusItemController() const { return statusItemController_.get(); }
-    const std::optional<platform::TargetWindow>& capturedFrontmostApp() const {
-        return capturedFrontmostApp_;
+    const std::optional<platform::TargetWindow>& capturedTargetWindow() const {
+        return capturedTargetWindow_;
     }
 
 private:
@@ -75,5 +75,5 @@ private:
     std::unique_ptr<PermissionWindow> permissionWindow_;
     std::unique_ptr<NoticePanel> noticePanel_;
     std::unique_ptr<StatusItemController> statusItemController_;
-    std::optional<platform::TargetWindow> capturedFrontmostApp_;
+    std::optional<platform::TargetWindow> capturedTargetWindow_;
 };

@@ -47,7 +47,7 @@ void AppDelegate::beginRecordingShortcut() {
                 }
             });
         self.recorderPanel_->centerOnActiveScreen();
-        self.recorderPanel_->makeKeyAndOrderFront();
+        self.recorderPanel_->showAndActivate();
     }));
 }
 
@@ -79,6 +79,6 @@ void AppDelegate::openSettings() {
             weakly(this, [](AppDelegate& self) { self.restartForPermission(false); });
     }
     settingsWindow_->center();
-    settingsWindow_->makeKeyAndOrderFront();
+    settingsWindow_->showAndActivate();
     settingsWindow_->pasteMonitor().start();
 }

@@ -132,7 +132,7 @@ int runTrayUtility(int argc, char** argv, Request request) {
         return panel != nullptr && (object == panel || object == panel->windowHandle());
     };
     platform::mainQueue().async([&delegate, request] {
-        delegate.applicationDidFinishLaunching();
+        delegate.finishLaunching();
         // A plain start opens nothing; a first run shows its welcome window, which opens the
         // picker itself once a shortcut is chosen.
         if (request != Request::open && delegate.welcomeWindow() == nullptr) {

@@ -21,6 +21,10 @@ std::string withoutTrailingSkinTone(std::string_view emoji) {
 
 }  // namespace
 
+std::vector<std::string> recent() {
+    return prefs::recentEmoji();
+}
+
 void record(std::string_view emoji) {
     const std::string picked = withoutTrailingSkinTone(emoji);
     const std::string pickedKey = UnicodeText::decomposed(picked);

@@ -41,7 +41,7 @@ void NoticeController::show(const std::string& title, const std::string& detail,
 void NoticeController::handleClick() {
     cancel(hideWorkItem_);
     cancel(fadeCompletion_);
-    view_.orderOut();
+    view_.hideWindow();
     // The action may show another notice, which replaces onClick_ while it runs.
     if (const auto action = onClick_) {
         action();
@@ -50,6 +50,6 @@ void NoticeController::handleClick() {
 
 void NoticeController::fadeOut() {
     view_.beginFadeOut(fadeDuration);
-    fadeCompletion_ = platform::WorkItem::make([this] { view_.orderOut(); });
+    fadeCompletion_ = platform::WorkItem::make([this] { view_.hideWindow(); });
     platform::mainQueue().asyncAfter(fadeDuration, fadeCompletion_);
 }

@@ -150,7 +150,7 @@ void NoticePanel::beginFadeOut(platform::Duration duration) {
     fade_.start();
 }
 
-void NoticePanel::orderOut() {
+void NoticePanel::hideWindow() {
     fade_.stop();
     hide();
 }

@@ -45,7 +45,7 @@ private:
     void moveToTopOfMainScreen() override;
     void orderFrontAtFullOpacity() override;
     void beginFadeOut(platform::Duration duration) override;
-    void orderOut() override;
+    void hideWindow() override;
 
     QLabel* makeLabel(int pixelSize, QFont::Weight weight);
     void applyLabelColors();

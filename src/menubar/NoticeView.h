@@ -22,5 +22,5 @@ public:
     /// Starts fading the panel to transparent over `duration`; the panel stays on screen.
     virtual void beginFadeOut(platform::Duration duration) = 0;
     /// Takes the panel off the screen at once.
-    virtual void orderOut() = 0;
+    virtual void hideWindow() = 0;
 };

@@ -45,7 +45,7 @@ void pasteNow(const std::string& emoji, bool intoTerminal) {
     if (intoTerminal) {
         postShiftInsert();
     } else {
-        postCommandV();
+        postPasteShortcut();
     }
     platform::mainQueue().asyncAfter(restoreDelay, [saved = std::move(saved)] {
         for (const auto& [selection, contents] : saved) {
@@ -65,7 +65,7 @@ void pasteEmoji(const std::string& emoji, const std::optional<platform::TargetWi
                                      [emoji, intoTerminal] { pasteNow(emoji, intoTerminal); });
 }
 
-bool postCommandV() {
+bool postPasteShortcut() {
     return platform::keystrokes().postPaste(platform::PasteKeystroke::controlV);
 }
 

@@ -15,6 +15,6 @@ namespace Paste {
 void pasteEmoji(const std::string& emoji, const std::optional<platform::TargetWindow>& target);
 
 /// Posts Ctrl+V, the paste keystroke of most programs; false when it could not be made.
-bool postCommandV();
+bool postPasteShortcut();
 
 }  // namespace Paste

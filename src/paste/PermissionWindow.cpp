@@ -30,7 +30,7 @@ QLabel* makeCentredLabel(const QString& text, int pixelSize, QFont::Weight weigh
 
 }  // namespace
 
-PermissionWindow::PermissionWindow(bool isOnboarding) : QWidget(nullptr, titledWindowFlags) {
+PermissionWindow::PermissionWindow(bool isOnboarding) {
     const int height = windowHeight + (isOnboarding ? stepLineHeight : 0);
     setFixedSize(windowWidth, height);
 
@@ -87,7 +87,12 @@ PermissionWindow::PermissionWindow(bool isOnboarding) : QWidget(nullptr, titledW
     place(*skipButton_, Frame{150, 24, 120, 20});
     connect(skipButton_, &QPushButton::clicked, this, [this] { skipClicked(); });
 
-    colourTexts();
+    for (QWidget* text : {static_cast<QWidget*>(stepLabel_), static_cast<QWidget*>(bodyLabel_),
+                          static_cast<QWidget*>(hintLabel_), static_cast<QWidget*>(skipButton_)}) {
+        if (text != nullptr) {
+            addSecondaryText(*text);
+        }
+    }
     apply(PastePermission::current());
 }
 
@@ -157,22 +162,6 @@ void PermissionWindow::windowWillClose() {
     }
 }
 
-void PermissionWindow::colourTexts() {
-    for (QWidget* text : {static_cast<QWidget*>(stepLabel_), static_cast<QWidget*>(bodyLabel_),
-                          static_cast<QWidget*>(hintLabel_), static_cast<QWidget*>(skipButton_)}) {
-        if (text != nullptr) {
-            setSecondaryTextColor(*text, palette());
-        }
-    }
-}
-
-void PermissionWindow::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange) {
-        colourTexts();
-    }
-}
-
 void PermissionWindow::keyPressEvent(QKeyEvent* event) {
     // A plain window has no default button: Return presses the primary one here.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -180,10 +169,4 @@ void PermissionWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-void PermissionWindow::mousePressEvent(QMouseEvent* event) {
-    if (!moveByBackground(*this, *event)) {
-        QWidget::mousePressEvent(event);
-    }
 }

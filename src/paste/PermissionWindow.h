@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QWidget>
 #include <functional>
 #include <memory>
 
 #include "paste/PastePermission.h"
 #include "paste/PastePermissionMonitor.h"
+#include "ui/TitledWindow.h"
 
 class QLabel;
 class QPushButton;
@@ -14,7 +14,7 @@ class PastePermissionStatusView;
 // The small window that walks the user through allowing Zembril to paste: it shows the
 // permission state, watches it once a second while open, and offers the next step as its one
 // push button. Shown as the second step of onboarding or on demand.
-class PermissionWindow final : public QWidget {
+class PermissionWindow final : public TitledWindow {
 public:
     explicit PermissionWindow(bool isOnboarding);
     ~PermissionWindow() override;
@@ -36,16 +36,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void apply(PastePermission::State state);
     void primaryClicked();
     void skipClicked();
     void windowWillClose();
-    void colourTexts();
 
     QLabel* stepLabel_ = nullptr;
     QLabel* bodyLabel_ = nullptr;

@@ -1,11 +1,11 @@
-#include "picker/NonFocusableCollectionView.h"
+#include "picker/EmojiGridView.h"
 
 #include <QEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <algorithm>
 
-NonFocusableCollectionView::NonFocusableCollectionView(DataSource dataSource, QWidget* parent)
+EmojiGridView::EmojiGridView(DataSource dataSource, QWidget* parent)
     : QAbstractScrollArea(parent), dataSource_(std::move(dataSource)) {
     setFocusPolicy(Qt::NoFocus);
     viewport()->setFocusPolicy(Qt::NoFocus);
@@ -17,9 +17,9 @@ NonFocusableCollectionView::NonFocusableCollectionView(DataSource dataSource, QW
     verticalScrollBar()->setSingleStep(GridLayout::itemSize / 2);
 }
 
-NonFocusableCollectionView::~NonFocusableCollectionView() = default;
+EmojiGridView::~EmojiGridView() = default;
 
-void NonFocusableCollectionView::reloadData() {
+void EmojiGridView::reloadData() {
     std::vector<int> counts;
     for (const auto& section : dataSource_.sections()) {
         counts.push_back(static_cast<int>(section.entries.size()));
@@ -43,16 +43,16 @@ void NonFocusableCollectionView::reloadData() {
     layOutVisible();
 }
 
-QRect NonFocusableCollectionView::visibleRect() const {
+QRect EmojiGridView::visibleRect() const {
     return QRect(0, verticalScrollBar()->value(), viewport()->width(), viewport()->height());
 }
 
-EmojiCollectionViewItem* NonFocusableCollectionView::itemAt(IndexPath indexPath) {
+EmojiCollectionViewItem* EmojiGridView::itemAt(IndexPath indexPath) {
     const auto found = items_.find(indexPath);
     return found == items_.end() ? nullptr : found->second.get();
 }
 
-void NonFocusableCollectionView::scrollRectToVisible(const QRect& rect) {
+void EmojiGridView::scrollRectToVisible(const QRect& rect) {
     const QRect visible = visibleRect();
     QScrollBar* bar = verticalScrollBar();
     if (rect.top() < visible.top()) {
@@ -62,7 +62,7 @@ void NonFocusableCollectionView::scrollRectToVisible(const QRect& rect) {
     }
 }
 
-std::unique_ptr<EmojiCollectionViewItem> NonFocusableCollectionView::dequeueItem() {
+std::unique_ptr<EmojiCollectionViewItem> EmojiGridView::reusableCell() {
     if (reusableItems_.empty()) {
         return std::make_unique<EmojiCollectionViewItem>(viewport());
     }
@@ -72,7 +72,7 @@ std::unique_ptr<EmojiCollectionViewItem> NonFocusableCollectionView::dequeueItem
     return item;
 }
 
-SectionHeaderView* NonFocusableCollectionView::dequeueHeader() {
+SectionHeaderView* EmojiGridView::dequeueHeader() {
     if (reusableHeaders_.empty()) {
         return new SectionHeaderView(viewport());
     }
@@ -81,7 +81,7 @@ SectionHeaderView* NonFocusableCollectionView::dequeueHeader() {
     return header;
 }
 
-void NonFocusableCollectionView::configure(EmojiCollectionViewItem& item, IndexPath indexPath) {
+void EmojiGridView::configure(EmojiCollectionViewItem& item, IndexPath indexPath) {
     const auto& sections = dataSource_.sections();
     item.setEntry(sections[static_cast<std::size_t>(indexPath.section)]
                       .entries[static_cast<std::size_t>(indexPath.item)]);
@@ -89,7 +89,7 @@ void NonFocusableCollectionView::configure(EmojiCollectionViewItem& item, IndexP
     item.updateBorder();
 }
 
-void NonFocusableCollectionView::layOutVisible() {
+void EmojiGridView::layOutVisible() {
     const QRect visible = visibleRect();
     const QPoint offset(0, -visible.top());
 
@@ -101,7 +101,7 @@ void NonFocusableCollectionView::layOutVisible() {
             item = std::move(existing->second);
             items_.erase(existing);
         } else {
-            item = dequeueItem();
+            item = reusableCell();
             configure(*item, indexPath);
         }
         item->view().setGeometry(layout_.cellFrame(indexPath).translated(offset));
@@ -138,16 +138,16 @@ void NonFocusableCollectionView::layOutVisible() {
     headers_ = std::move(keptHeaders);
 }
 
-void NonFocusableCollectionView::scrollContentsBy(int, int) {
+void EmojiGridView::scrollContentsBy(int, int) {
     layOutVisible();
 }
 
-void NonFocusableCollectionView::resizeEvent(QResizeEvent* event) {
+void EmojiGridView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     reloadData();
 }
 
-void NonFocusableCollectionView::mousePressEvent(QMouseEvent* event) {
+void EmojiGridView::mousePressEvent(QMouseEvent* event) {
     // Only a press on a cell means anything: no rubber band, no drag.
     const QPoint point = event->position().toPoint() + visibleRect().topLeft();
     const auto indexPath = layout_.indexPathAt(point);
@@ -156,7 +156,7 @@ void NonFocusableCollectionView::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-void NonFocusableCollectionView::changeEvent(QEvent* event) {
+void EmojiGridView::changeEvent(QEvent* event) {
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::PaletteChange) {
         for (auto& [indexPath, item] : items_) {

@@ -15,7 +15,7 @@
 
 // The grid: never takes the keyboard (every key goes to the panel), makes cells and titles
 // only for what is in view and reuses them as it scrolls, and reports clicks on cells.
-class NonFocusableCollectionView final : public QAbstractScrollArea {
+class EmojiGridView final : public QAbstractScrollArea {
 public:
     // What the grid shows, asked afresh at every reload.
     struct DataSource {
@@ -23,8 +23,8 @@ public:
         std::function<std::optional<IndexPath>()> selectedIndexPath;
     };
 
-    NonFocusableCollectionView(DataSource dataSource, QWidget* parent);
-    ~NonFocusableCollectionView() override;
+    EmojiGridView(DataSource dataSource, QWidget* parent);
+    ~EmojiGridView() override;
 
     /// Called with the index path of a clicked cell.
     std::function<void(IndexPath)> onItemClick;
@@ -39,7 +39,6 @@ public:
     /// The part of the grid in view, in grid coordinates.
     QRect visibleRect() const;
     /// The section titles now made, by section.
-    const std::map<int, SectionHeaderView*>& visibleHeaders() const { return headers_; }
 
 protected:
     void scrollContentsBy(int dx, int dy) override;
@@ -49,7 +48,7 @@ protected:
 
 private:
     void layOutVisible();
-    std::unique_ptr<EmojiCollectionViewItem> dequeueItem();
+    std::unique_ptr<EmojiCollectionViewItem> reusableCell();
     SectionHeaderView* dequeueHeader();
     void configure(EmojiCollectionViewItem& item, IndexPath indexPath);
 

@@ -5,10 +5,10 @@
 
 #include "catalogue/EmojiDataStore.h"
 #include "catalogue/EmojiGrid.h"
+#include "catalogue/RecentsStore.h"
 #include "catalogue/SkinToneSettings.h"
 #include "catalogue/UnicodeText.h"
 #include "platform/Platform.h"
-#include "prefs/StoredPreferences.h"
 
 namespace {
 
@@ -74,17 +74,17 @@ void PickerController::present() {
     rebuildGrid();
     view_.centerOnActiveScreen();
     view_.refreshColors();
-    view_.orderFrontAndTakeKeyboard();
+    view_.showAndTakeKeyboard();
     startCaretBlink();
 }
 
 void PickerController::dismiss() {
-    view_.orderOut();
+    view_.hideWindow();
     stopCaretBlink();
 }
 
 void PickerController::rebuildGrid() {
-    sections_ = EmojiGrid::sections(query_, prefs::recentEmoji(), catalogue_());
+    sections_ = EmojiGrid::sections(query_, RecentsStore::recent(), catalogue_());
     const auto tone = SkinToneSettings::saved();
     if (tone && *tone != SkinTone::none) {
         for (auto& section : sections_) {

@@ -43,7 +43,7 @@ public:
     /// Hides the panel and stops the caret; everything else stays until the next present().
     void dismiss();
     /// The panel lost the keyboard: it hides.
-    void resignKey() { dismiss(); }
+    void windowDeactivated() { dismiss(); }
     /// Handles one key press; false when it is refused typing that the window may handle.
     bool keyDown(const platform::KeyEvent& event);
     /// A click on the cell at `indexPath`.

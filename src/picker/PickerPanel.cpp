@@ -9,6 +9,7 @@
 #include "ui/Frame.h"
 #include "ui/KeyEventTranslation.h"
 #include "ui/SystemColors.h"
+#include "ui/WindowLook.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ PickerPanel::PickerPanel(PickerController::Catalogue catalogue)
     place(*topSeparator, Frame{0, 580, panelWidth, 1});
     dynamicColorViews_.push_back(topSeparator);
 
-    collectionView_ = new NonFocusableCollectionView(
+    collectionView_ = new EmojiGridView(
         {[this]() -> const std::vector<GridSection>& {
              static const std::vector<GridSection> none;
              return controller_ ? controller_->sections() : none;
@@ -93,7 +94,7 @@ void PickerPanel::keyPressEvent(QKeyEvent* event) {
 void PickerPanel::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow()) {
-        controller_->resignKey();
+        controller_->windowDeactivated();
     } else if (event->type() == QEvent::PaletteChange) {
         refreshColors();
     }
@@ -154,12 +155,10 @@ void PickerPanel::refreshColors() {
     applyLabelColors();
 }
 
-void PickerPanel::orderFrontAndTakeKeyboard() {
-    show();
-    raise();
-    activateWindow();
+void PickerPanel::showAndTakeKeyboard() {
+    bringToFront(*this);
 }
 
-void PickerPanel::orderOut() {
+void PickerPanel::hideWindow() {
     hide();
 }

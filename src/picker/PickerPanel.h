@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "picker/NonFocusableCollectionView.h"
+#include "picker/EmojiGridView.h"
 #include "picker/PickerController.h"
 #include "picker/PickerView.h"
 #include "ui/DynamicColorView.h"
@@ -30,7 +30,7 @@ public:
     QLabel& footerNameLabel() { return *footerNameLabel_; }
     QLabel& footerHintLabel() { return *footerHintLabel_; }
     QLabel& emptyStateLabel() { return *emptyStateLabel_; }
-    NonFocusableCollectionView& collectionView() { return *collectionView_; }
+    EmojiGridView& collectionView() { return *collectionView_; }
     const std::vector<DynamicColorView*>& dynamicColorViews() const { return dynamicColorViews_; }
 
 protected:
@@ -46,8 +46,8 @@ private:
     void scrollCellIntoView(IndexPath indexPath) override;
     void centerOnActiveScreen() override;
     void refreshColors() override;
-    void orderFrontAndTakeKeyboard() override;
-    void orderOut() override;
+    void showAndTakeKeyboard() override;
+    void hideWindow() override;
 
     QLabel* makeLabel(const QString& text, int pixelSize, Qt::Alignment alignment);
     void applyLabelColors();
@@ -57,7 +57,7 @@ private:
     QLabel* footerNameLabel_ = nullptr;
     QLabel* footerHintLabel_ = nullptr;
     QLabel* emptyStateLabel_ = nullptr;
-    NonFocusableCollectionView* collectionView_ = nullptr;
+    EmojiGridView* collectionView_ = nullptr;
     // Made last, once the views it drives exist.
     std::unique_ptr<PickerController> controller_;
 };

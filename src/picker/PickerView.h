@@ -29,7 +29,7 @@ public:
     /// Recolours the views that follow the light or dark palette.
     virtual void refreshColors() = 0;
     /// Brings the panel to the front with the keyboard.
-    virtual void orderFrontAndTakeKeyboard() = 0;
+    virtual void showAndTakeKeyboard() = 0;
     /// Takes the panel off the screen.
-    virtual void orderOut() = 0;
+    virtual void hideWindow() = 0;
 };

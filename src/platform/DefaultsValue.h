@@ -18,8 +18,8 @@ using StringArray = std::vector<std::string>;
 using DefaultsValue =
     std::variant<bool, std::int64_t, double, std::string, StringArray, OtherValue>;
 
-// The typed reads of a stored value, converting the way the user-defaults store of the platform
-// the program was designed on does.
+// The typed reads of a stored value. They convert loosely, so that a hand-edited file still
+// reads sensibly: "YES", "true" or "1" is a true Boolean, "12 tones" is the integer 12.
 
 /// Booleans are 0 or 1, numbers are truncated, strings give their leading integer; else 0.
 std::int64_t integerValue(const DefaultsValue& value);

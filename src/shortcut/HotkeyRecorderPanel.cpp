@@ -5,12 +5,12 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
-#include <QWindow>
 #include <utility>
 
 #include "ui/Frame.h"
 #include "ui/KeyEventTranslation.h"
 #include "ui/SystemColors.h"
+#include "ui/WindowLook.h"
 
 HotkeyRecorderPanel::HotkeyRecorderPanel()
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
@@ -37,10 +37,8 @@ void HotkeyRecorderPanel::centerOnActiveScreen() {
          visible.top() + visible.height() / 2 - height() / 2);
 }
 
-void HotkeyRecorderPanel::makeKeyAndOrderFront() {
-    show();
-    raise();
-    activateWindow();
+void HotkeyRecorderPanel::showAndActivate() {
+    bringToFront(*this);
 }
 
 void HotkeyRecorderPanel::keyDown(const platform::KeyEvent& event) {
@@ -82,10 +80,7 @@ void HotkeyRecorderPanel::keyPressEvent(QKeyEvent* event) {
 }
 
 void HotkeyRecorderPanel::mousePressEvent(QMouseEvent* event) {
-    // Movable by dragging its background; the window manager does the moving.
-    if (event->button() == Qt::LeftButton && windowHandle() != nullptr) {
-        windowHandle()->startSystemMove();
-    }
+    moveByBackground(*this, *event);
 }
 
 void HotkeyRecorderPanel::paintEvent(QPaintEvent*) {

@@ -25,7 +25,7 @@ public:
     /// Centres the panel on the primary screen's visible area; without a screen it stays put.
     void centerOnActiveScreen();
     /// Shows the panel above other windows and gives it the keyboard.
-    void makeKeyAndOrderFront();
+    void showAndActivate();
     /// Records or cancels from one key press.
     void keyDown(const platform::KeyEvent& event);
 

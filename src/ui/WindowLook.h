@@ -22,10 +22,9 @@ inline constexpr Qt::WindowFlags titledWindowFlags =
 void fillWithWindowBackground(QWidget& window);
 /// The application font at `pixelSize` with `weight`.
 QFont systemFont(int pixelSize, QFont::Weight weight = QFont::Normal);
-/// A plain-text label on one line.
 /// `title` (UTF-8) as a push button shows it: an ampersand is itself, not a mnemonic marker.
 QString buttonTitle(std::string_view title);
-
+/// A plain-text label on one line.
 QLabel* makeLabel(const QString& text, const QFont& font, Qt::Alignment alignment, QWidget* parent);
 /// A plain-text label that wraps at its width and starts at its top.
 QLabel* makeWrappingLabel(const QString& text, const QFont& font, Qt::Alignment alignment,

@@ -17,7 +17,7 @@ constexpr int rowSpacing = 4;
 
 }  // namespace
 
-SettingsWindow::SettingsWindow() : QWidget(nullptr, titledWindowFlags) {
+SettingsWindow::SettingsWindow() {
     setWindowTitle(QStringLiteral("Settings"));
     setFixedSize(windowWidth, windowHeight);
     fillWithWindowBackground(*this);
@@ -35,7 +35,6 @@ SettingsWindow::SettingsWindow() : QWidget(nullptr, titledWindowFlags) {
         page->hide();
         sectionViews_[section] = page;
     }
-    colourTexts();
     select(SettingsSection::skinTone);
 }
 
@@ -96,30 +95,11 @@ void SettingsWindow::center() {
     centerOnPrimaryScreen(*this);
 }
 
-void SettingsWindow::makeKeyAndOrderFront() {
+void SettingsWindow::showAndActivate() {
     bringToFront(*this);
 }
 
 void SettingsWindow::closeEvent(QCloseEvent* event) {
     pasteMonitor().stop();
     QWidget::closeEvent(event);
-}
-
-void SettingsWindow::colourTexts() {
-    for (QWidget* text : secondaryTexts_) {
-        setSecondaryTextColor(*text, palette());
-    }
-}
-
-void SettingsWindow::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange) {
-        colourTexts();
-    }
-}
-
-void SettingsWindow::mousePressEvent(QMouseEvent* event) {
-    if (!moveByBackground(*this, *event)) {
-        QWidget::mousePressEvent(event);
-    }
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QWidget>
 #include <functional>
 #include <memory>
 #include <unordered_map>
@@ -9,6 +8,7 @@
 
 #include "catalogue/SkinTone.h"
 #include "paste/PastePermission.h"
+#include "ui/TitledWindow.h"
 #include "windows/SettingsSection.h"
 
 class PastePermissionMonitor;
@@ -21,7 +21,7 @@ class SkinToneSwatchView;
 // The settings window: a sidebar with one row per section and, beside it, the page of the
 // selected section: the default skin tone, and the paste permission. Made once and kept;
 // closing only hides it.
-class SettingsWindow final : public QWidget {
+class SettingsWindow final : public TitledWindow {
 public:
     SettingsWindow();
     ~SettingsWindow() override;
@@ -34,7 +34,7 @@ public:
     /// Centres on the primary screen's available area.
     void center();
     /// Shows, raises and activates the window.
-    void makeKeyAndOrderFront();
+    void showAndActivate();
 
     /// The raised hand in `tone`.
     static QString handGlyph(SkinTone tone);
@@ -49,8 +49,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void setUpSidebar();
@@ -62,7 +60,6 @@ private:
     void selectTone(SkinTone tone);
     void applyPasteState(PastePermission::State state);
     void pasteButtonClicked();
-    void colourTexts();
 
     static constexpr int sidebarWidth = 150;
     static constexpr int windowWidth = 560;
@@ -80,5 +77,4 @@ private:
     std::unique_ptr<PastePermissionMonitor> pasteMonitor_;
     // Texts drawn in the secondary label colour, taken again from the window's palette when
     // it changes.
-    std::vector<QWidget*> secondaryTexts_;
 };

@@ -35,7 +35,7 @@ QWidget* SettingsWindow::buildPastingView() {
         systemFont(12), Qt::AlignLeft, page);
     explanation->setObjectName("explanation");
     placeWrapping(*explanation, Frame{24, 200, width - 48, 36});
-    secondaryTexts_.push_back(explanation);
+    addSecondaryText(*explanation);
 
     pasteStatusView_ = new PastePermissionStatusView(page);
     pasteStatusView_->setObjectName("pasteStatus");

@@ -45,7 +45,7 @@ QWidget* SettingsWindow::buildSkinToneView() {
                           systemFont(12), Qt::AlignLeft, page);
     description->setObjectName("description");
     placeWrapping(*description, Frame{24, 218, width - 48, 18});
-    secondaryTexts_.push_back(description);
+    addSecondaryText(*description);
 
     const SkinTone selected = SkinToneSettings::saved().value_or(SkinTone::none);
     toneSwatches_.clear();
@@ -70,7 +70,7 @@ QWidget* SettingsWindow::buildSkinToneView() {
         makeLabel(displayNameOf(selected), systemFont(12), Qt::AlignHCenter, page);
     toneSelectionLabel_->setObjectName("toneSelection");
     place(*toneSelectionLabel_, Frame{24, 128, width - 48, 16});
-    secondaryTexts_.push_back(toneSelectionLabel_);
+    addSecondaryText(*toneSelectionLabel_);
     return page;
 }
 

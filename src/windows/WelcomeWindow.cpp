@@ -59,8 +59,7 @@ protected:
 }  // namespace
 
 WelcomeWindow::WelcomeWindow()
-    : QWidget(nullptr, titledWindowFlags),
-      shortcutField_(new ShortcutField(this)),
+    : shortcutField_(new ShortcutField(this)),
       skipButton_(new QPushButton(QStringLiteral("Skip for now"), this)) {
     setFixedSize(windowWidth, windowHeight);
     fillWithWindowBackground(*this);
@@ -113,8 +112,9 @@ WelcomeWindow::WelcomeWindow()
     caption->setObjectName("caption");
     place(*caption, Frame{16, 16, previewWidth - 32, 20});
 
-    secondaryTexts_ = {subtitle, skipButton_, caption};
-    colourTexts();
+    addSecondaryText(*subtitle);
+    addSecondaryText(*skipButton_);
+    addSecondaryText(*caption);
 }
 
 void WelcomeWindow::present(std::function<void(std::optional<Hotkey>)> completion) {
@@ -143,23 +143,4 @@ void WelcomeWindow::complete(std::optional<Hotkey> value) {
 void WelcomeWindow::closeEvent(QCloseEvent* event) {
     complete(std::nullopt);
     QWidget::closeEvent(event);
-}
-
-void WelcomeWindow::colourTexts() {
-    for (QWidget* text : secondaryTexts_) {
-        setSecondaryTextColor(*text, palette());
-    }
-}
-
-void WelcomeWindow::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange) {
-        colourTexts();
-    }
-}
-
-void WelcomeWindow::mousePressEvent(QMouseEvent* event) {
-    if (!moveByBackground(*this, *event)) {
-        QWidget::mousePressEvent(event);
-    }
 }

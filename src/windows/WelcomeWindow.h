@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QWidget>
 #include <functional>
 #include <optional>
 #include <vector>
 
 #include "shortcut/Hotkey.h"
+#include "ui/TitledWindow.h"
 
 class QPushButton;
 class ShortcutField;
@@ -13,7 +13,7 @@ class ShortcutField;
 // The first-run window: it greets the user and records the global shortcut in a field that is
 // already recording when the window opens. It reports once, with the shortcut, or with none
 // when the user skips or closes it; what happens next is the owner's business.
-class WelcomeWindow final : public QWidget {
+class WelcomeWindow final : public TitledWindow {
 public:
     WelcomeWindow();
 
@@ -26,8 +26,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void skipClicked();
@@ -35,11 +33,9 @@ private:
     /// owner may schedule the window's deletion from the completion, so nothing may follow
     /// the close.
     void complete(std::optional<Hotkey> value);
-    void colourTexts();
 
     std::function<void(std::optional<Hotkey>)> completion_;
     bool didComplete_ = false;
     ShortcutField* shortcutField_;
     QPushButton* skipButton_;
-    std::vector<QWidget*> secondaryTexts_;
 };

@@ -81,7 +81,7 @@ protected:
 
     void launch() {
         delegate = std::make_unique<AppDelegate>();
-        delegate->applicationDidFinishLaunching();
+        delegate->finishLaunching();
     }
 
     /// Runs the work the controller deferred to after the current event.
@@ -187,23 +187,23 @@ TEST_F(AppDelegateTest, TogglingCapturesTheFrontWindowOnlyWhenItOpensThePicker) 
     platform.workspace.frontmost = editor;
     platform.hotkeys.press(delegate->hotkeyMonitor()->id());
     EXPECT_TRUE(panel.isVisible());
-    EXPECT_EQ(delegate->capturedFrontmostApp(), editor);
+    EXPECT_EQ(delegate->capturedTargetWindow(), editor);
 
     // The picker itself may be in front now; closing must not capture it.
     platform.workspace.frontmost = terminal;
     platform.hotkeys.press(delegate->hotkeyMonitor()->id());
     EXPECT_FALSE(panel.isVisible());
-    EXPECT_EQ(delegate->capturedFrontmostApp(), editor);
+    EXPECT_EQ(delegate->capturedTargetWindow(), editor);
 
     menuItem("Open Zembril").trigger();
     EXPECT_TRUE(panel.isVisible());
-    EXPECT_EQ(delegate->capturedFrontmostApp(), terminal);
+    EXPECT_EQ(delegate->capturedTargetWindow(), terminal);
 
     // Nothing in front is captured as it comes.
     delegate->toggle();
     platform.workspace.frontmost.reset();
     delegate->toggle();
-    EXPECT_EQ(delegate->capturedFrontmostApp(), std::nullopt);
+    EXPECT_EQ(delegate->capturedTargetWindow(), std::nullopt);
 
     // Another start of the program opens the picker but never closes it.
     delegate->openPicker();
@@ -379,7 +379,7 @@ TEST_F(AppDelegateTest, FirstRunWithPastingAllowedStoresTheShortcutAndOpensThePi
     EXPECT_EQ(shortcutTitle(), "Change Shortcut (⌃⌥Space)…");
     EXPECT_EQ(delegate->permissionWindow(), nullptr);
     EXPECT_TRUE(delegate->panel()->isVisible());
-    EXPECT_EQ(delegate->capturedFrontmostApp(), editor);
+    EXPECT_EQ(delegate->capturedTargetWindow(), editor);
 }
 
 TEST_F(AppDelegateTest, FirstRunWithoutPastingOpensThePickerOnlyWhenThePermissionWindowCloses) {

@@ -27,7 +27,7 @@ public:
     void beginFadeOut(platform::Duration duration) override {
         record("fade " + std::to_string(duration.count()));
     }
-    void orderOut() override { record("out"); }
+    void hideWindow() override { record("out"); }
 
     Log log;
 

@@ -24,8 +24,8 @@ public:
     void scrollCellIntoView(IndexPath indexPath) override { scrolledTo = indexPath; }
     void centerOnActiveScreen() override { ++centerings; }
     void refreshColors() override { ++colourRefreshes; }
-    void orderFrontAndTakeKeyboard() override { shown = true; }
-    void orderOut() override { shown = false; }
+    void showAndTakeKeyboard() override { shown = true; }
+    void hideWindow() override { shown = false; }
 
     std::string queryText;
     std::string footerName;
@@ -119,7 +119,7 @@ TEST_F(PickerControllerTest, DismissAndLossOfKeyboardHideAndStopTheCaret) {
     EXPECT_FALSE(view_.shown);
     EXPECT_EQ(fake_.queue.activeTimerCount(), 0u);
     controller_.present();
-    controller_.resignKey();
+    controller_.windowDeactivated();
     EXPECT_FALSE(view_.shown);
     EXPECT_EQ(fake_.queue.activeTimerCount(), 0u);
     controller_.present();

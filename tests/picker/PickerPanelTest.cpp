@@ -2,9 +2,7 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QDir>
 #include <QGuiApplication>
-#include <QPalette>
 #include <QScreen>
 
 #include "catalogue/EmojiDataStore.h"
@@ -25,18 +23,6 @@ const std::vector<EmojiEntry>& realCatalogue() {
     return catalogue;
 }
 
-QPalette palette(QColor window, QColor text, QColor accent) {
-    QPalette palette;
-    palette.setColor(QPalette::Window, window);
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Base, window);
-    palette.setColor(QPalette::Button, window);
-    palette.setColor(QPalette::ButtonText, text);
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::Highlight, accent);
-    return palette;
-}
-
 class PickerPanelTest : public testing::Test {
 protected:
     PickerPanelTest() {
@@ -49,10 +35,6 @@ protected:
         for (const char c : text) {
             panel_.controller().keyDown(KeyEvent{0, 0, std::string(1, c)});
         }
-    }
-    void saveRender(const QString& name) {
-        QApplication::processEvents();
-        ASSERT_TRUE(panel_.grab().save(QDir::current().filePath(name + ".png")));
     }
 
     platform::FakePlatform fake_;
@@ -173,32 +155,6 @@ TEST_F(PickerPanelTest, OpensThirtyPointsAboveTheCentreOfTheScreenUnderThePointe
     const QRect visible = screen->availableGeometry();
     EXPECT_EQ(panel_.geometry().center().x() + 1, visible.left() + visible.width() / 2);
     EXPECT_EQ(panel_.geometry().top() + 320 + 30, visible.top() + visible.height() / 2);
-}
-
-TEST_F(PickerPanelTest, Renders) {
-    struct Look {
-        const char* name;
-        QPalette palette;
-    };
-    const Look looks[] = {
-        {"light", palette(QColor(246, 246, 246), QColor(28, 28, 30), QColor(0, 100, 225))},
-        {"dark", palette(QColor(40, 40, 42), QColor(235, 235, 235), QColor(10, 132, 255))}};
-    for (const auto& look : looks) {
-        panel_.setPalette(look.palette);
-        const QString suffix = QString("-") + look.name;
-        panel_.present();
-        saveRender("picker-recents" + suffix);
-        type("cat");
-        saveRender("picker-cat" + suffix);
-        type("qqq");
-        saveRender("picker-no-results" + suffix);
-        panel_.present();
-        type("wave");
-        panel_.controller().keyDown(KeyEvent{platform::keyCode::returnKey, 0, std::nullopt});
-        ASSERT_TRUE(panel_.controller().isChoosingTone());
-        saveRender("picker-chooser" + suffix);
-        panel_.dismiss();
-    }
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ protected:
             results_.push_back(std::move(hotkey));
         };
         panel_.centerOnActiveScreen();
-        panel_.makeKeyAndOrderFront();
+        panel_.showAndActivate();
     }
 
     // Key presses are read through its keyboard layout.
@@ -74,7 +74,7 @@ TEST_F(HotkeyRecorderPanelTest, RecordsTheFirstKeyWithAModifier) {
         HotkeyRecorderPanel panel;
         std::optional<Hotkey> recorded;
         panel.completion = [&](std::optional<Hotkey> hotkey) { recorded = std::move(hotkey); };
-        panel.makeKeyAndOrderFront();
+        panel.showAndActivate();
         panel.keyDown(c.event);
         ASSERT_TRUE(recorded) << c.why;
         EXPECT_EQ(recorded->keyCode, c.keyCode) << c.why;

@@ -21,6 +21,6 @@ int main(int argc, char** argv) {
         QCoreApplication::quit();
     };
     panel.centerOnActiveScreen();
-    panel.makeKeyAndOrderFront();
+    panel.showAndActivate();
     return QApplication::exec();
 }

@@ -28,7 +28,7 @@ protected:
     // What the application does on every opening.
     static void open(SettingsWindow& window) {
         window.center();
-        window.makeKeyAndOrderFront();
+        window.showAndActivate();
         window.pasteMonitor().start();
     }
 
