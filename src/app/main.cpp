@@ -12,6 +12,8 @@
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
 #include "app/MessageLog.h"
+#include "app/PickerPaintTiming.h"
+#include "app/TimingLog.h"
 #include "app/ZembrilApplication.h"
 #include "picker/PickerPanel.h"
 #include "platform/MainQueue.h"
@@ -127,10 +129,13 @@ int runTrayUtility(int argc, char** argv, Request request) {
 
     AppDelegate delegate;
     instance.onRequest = [&delegate](Request later) { carryOut(delegate, later); };
-    app.isPicker = [&delegate](const QObject* object) {
+    PickerPaintTiming paintTiming([&delegate](const QObject* object) {
         const PickerPanel* panel = delegate.panel();
         return panel != nullptr && (object == panel || object == panel->windowHandle());
-    };
+    });
+    if (timing::enabled()) {
+        app.installEventFilter(&paintTiming);
+    }
     platform::mainQueue().async([&delegate, request] {
         delegate.finishLaunching();
         // A plain start opens nothing; a first run shows its welcome window, which opens the
