@@ -1,17 +1,17 @@
 #include "catalogue/EmojiDataStore.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <nlohmann/json.hpp>
 
+#include "platform/FileReading.h"
 #include "platform/Platform.h"
 
 namespace EmojiDataStore {
 namespace {
 
 using Json = nlohmann::json;
+
+// Far beyond any catalogue (today's is under 1 MB): a file this large is not one.
+constexpr off_t maximumFileSize = 64 * 1024 * 1024;
 
 const std::string* stringField(const Json& object, const char* key) {
     const auto found = object.find(key);
@@ -52,31 +52,6 @@ std::optional<EmojiEntry> decodeEntry(const Json& element) {
                       supportsSkinTone->get<bool>());
 }
 
-std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0) {
-        return std::nullopt;
-    }
-    std::optional<std::string> contents;
-    struct stat status {};
-    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)) {
-        std::string buffer(static_cast<std::size_t>(status.st_size), '\0');
-        std::size_t filled = 0;
-        while (filled < buffer.size()) {
-            const ssize_t got = ::read(descriptor, buffer.data() + filled, buffer.size() - filled);
-            if (got <= 0) {
-                break;
-            }
-            filled += static_cast<std::size_t>(got);
-        }
-        if (filled == buffer.size()) {
-            contents = std::move(buffer);
-        }
-    }
-    ::close(descriptor);
-    return contents;
-}
-
 }  // namespace
 
 std::optional<std::vector<EmojiEntry>> decode(std::string_view json) {
@@ -97,11 +72,11 @@ std::optional<std::vector<EmojiEntry>> decode(std::string_view json) {
 }
 
 std::vector<EmojiEntry> load(const std::filesystem::path& path) {
-    const auto contents = readWholeFile(path);
-    if (!contents) {
+    const platform::FileRead contents = platform::readFile(path, std::nullopt, maximumFileSize);
+    if (contents.status != platform::FileRead::Status::read) {
         return {};
     }
-    return decode(*contents).value_or(std::vector<EmojiEntry>{});
+    return decode(contents.bytes).value_or(std::vector<EmojiEntry>{});
 }
 
 const std::vector<EmojiEntry>& entries() {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -114,6 +115,10 @@ TEST_F(EmojiDataStoreLoad, GivesNothingForAFileThatCannotBeUsed) {
     if (::geteuid() != 0) {  // root reads it anyway
         EXPECT_TRUE(EmojiDataStore::load(unreadable).empty());
     }
+    // A named pipe without a writer would block a plain open for ever.
+    const auto pipe = folder_ / "pipe.json";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_TRUE(EmojiDataStore::load(pipe).empty());
 }
 
 }  // namespace

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "TemporaryFolder.h"
-#include "platform/linux/FileDescriptor.h"
+#include "platform/FileDescriptor.h"
 #include "platform/linux/SingleInstance.h"
 #include "support/RunUntil.h"
 

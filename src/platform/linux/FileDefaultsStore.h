@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/DefaultsStore.h"
-#include "platform/linux/FileReading.h"
+#include "platform/FileReading.h"
 
 namespace platform {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/linux/FileDescriptor.h"
+#include "platform/FileDescriptor.h"
 
 namespace platform {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/linux/FileDescriptor.h"
+#include "platform/FileDescriptor.h"
 
 namespace platform {
 

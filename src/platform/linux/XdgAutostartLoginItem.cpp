@@ -9,7 +9,7 @@
 #include <system_error>
 #include <utility>
 
-#include "platform/linux/FileReading.h"
+#include "platform/FileReading.h"
 #include "platform/linux/FileReplacement.h"
 #include "platform/linux/UserFolders.h"
 

@@ -1,4 +1,4 @@
-#include "platform/linux/FileReading.h"
+#include "platform/FileReading.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -6,7 +6,7 @@
 
 #include <cerrno>
 
-#include "platform/linux/FileDescriptor.h"
+#include "platform/FileDescriptor.h"
 
 namespace platform {
 namespace {
