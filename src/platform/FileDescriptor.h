@@ -2,6 +2,10 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstddef>
+#include <string_view>
+
 namespace platform {
 
 // Owns a POSIX file descriptor and closes it once.
@@ -28,5 +32,21 @@ public:
 private:
     int fd_;
 };
+
+/// Writes all of `bytes` to `fd`, going on after a signal or a short write; false when the file
+/// refuses (a full disk, a closed pipe).
+inline bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
 
 }  // namespace platform

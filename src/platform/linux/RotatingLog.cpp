@@ -3,30 +3,11 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include <cerrno>
 #include <string>
 #include <system_error>
 #include <utility>
 
 namespace platform {
-namespace {
-
-// Writes all of `bytes`, going on after a signal or a short write; false when the file refuses.
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-}  // namespace
 
 RotatingLog::RotatingLog(std::filesystem::path file, std::uintmax_t capacity)
     : file_(std::move(file)), capacity_(capacity) {}
