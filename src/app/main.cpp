@@ -156,22 +156,17 @@ int main(int argc, char** argv) {
                      command.error.c_str());
         return usageStatus;
     }
-    switch (command.action) {
-        case CommandLine::Action::help:
-            std::fputs(commandLineHelp().c_str(), stdout);
-            return 0;
-        case CommandLine::Action::version:
-            std::printf("zembril %s\n", zembrilVersion);
-            return 0;
-        case CommandLine::Action::quit:
-            message_log::install(message_log::defaultFile(), message_log::defaultCapacity,
-                                 command.verbose);
-            return quitRunningInstance(argc, argv);
-        case CommandLine::Action::start:
-        case CommandLine::Action::toggle:
-        case CommandLine::Action::settings:
-            break;
+    if (command.action == CommandLine::Action::help) {
+        std::fputs(commandLineHelp().c_str(), stdout);
+        return 0;
+    }
+    if (command.action == CommandLine::Action::version) {
+        std::printf("zembril %s\n", zembrilVersion);
+        return 0;
     }
     message_log::install(message_log::defaultFile(), message_log::defaultCapacity, command.verbose);
+    if (command.action == CommandLine::Action::quit) {
+        return quitRunningInstance(argc, argv);
+    }
     return runTrayUtility(argc, argv, requestFor(command.action));
 }

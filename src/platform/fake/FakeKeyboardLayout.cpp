@@ -70,20 +70,6 @@ bool isLetter(const KeyLevels& key) {
 
 }  // namespace
 
-std::optional<std::uint32_t> FakeKeyboardLayout::scanCodeTyping(std::string_view character) const {
-    const auto matches = [character](const KeyLevels& key) {
-        return character == key.plain || character == key.shifted;
-    };
-    const auto search = [&matches](const auto& keys) -> std::optional<std::uint32_t> {
-        const auto* found = std::find_if(std::begin(keys), std::end(keys), matches);
-        return found == std::end(keys) ? std::nullopt : std::optional(found->scanCode);
-    };
-    if (auto scanCode = layout_ == Layout::us ? search(usKeys) : search(germanKeys)) {
-        return scanCode;
-    }
-    return search(commonKeys);
-}
-
 std::uint16_t FakeKeyboardLayout::keyCodeOf(std::uint32_t scanCode) const {
     return keyCodeOfXKey(scanCode).value_or(keyCode::unknown);
 }

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "platform/KeyboardLayout.h"
 
@@ -23,10 +22,6 @@ public:
 
     /// Switches layouts, as a user switching layouts does.
     void use(Layout layout) { layout_ = layout; }
-
-    /// The scan code of the key that types `character` (UTF-8) at the first or Shift level of
-    /// the current layout; none when no key of it does.
-    std::optional<std::uint32_t> scanCodeTyping(std::string_view character) const;
 
     std::uint16_t keyCodeOf(std::uint32_t scanCode) const override;
     std::optional<std::string> charactersAtShiftLevel(std::uint32_t scanCode,
